@@ -1,0 +1,22 @@
+#pragma once
+// Colouring of style sheets. A hyphen is no identifier character, so font-family is the key word
+// font, an other character and the key word family.
+#include "editor/lexers/lexer_types.h"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace wertan::lexers {
+
+// What a style sheet line leaves open for the next one.
+enum class CssMode : std::uint8_t {
+    Code = 0,
+    BlockComment = 1,
+};
+
+LineState LexCssLine(std::string_view line, LineState state, TokenBuffer& tokens);
+
+std::span<const std::string_view> CssKeyWords();
+
+} // namespace wertan::lexers

@@ -1,0 +1,22 @@
+#pragma once
+// Colouring of JavaScript documents. Besides the language's keywords, the names of the browser
+// object model (document, window, onClick, ...) are reserved words.
+#include "editor/lexers/lexer_types.h"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace wertan::lexers {
+
+// What a JavaScript line leaves open for the next one; strings never run on.
+enum class JsMode : std::uint8_t {
+    Code = 0,
+    BlockComment = 1,
+};
+
+LineState LexJsLine(std::string_view line, LineState state, TokenBuffer& tokens);
+
+std::span<const std::string_view> JsReservedWords();
+
+} // namespace wertan::lexers

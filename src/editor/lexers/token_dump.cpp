@@ -1,0 +1,71 @@
+#include "editor/lexers/token_dump.h"
+
+namespace wertan::lexers {
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c != '\n' && c != '\r') continue;
+        lines.push_back(text.substr(start, pos - start));
+        if (c == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ++pos;
+        start = pos + 1;
+    }
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::vector<LexedLine> LexDocument(Language language, std::span<const std::string_view> lines) {
+    const LineLexer lex = LexerFor(language);
+    std::vector<LexedLine> result;
+    result.reserve(lines.size());
+    TokenBuffer buffer;
+    LineState state;
+    for (std::string_view line : lines) {
+        state = lex(line, state, buffer);
+        result.push_back(LexedLine{{buffer.begin(), buffer.end()}, state});
+    }
+    return result;
+}
+
+void AppendTokenDump(std::string& out, std::string_view line, std::span<const Token> tokens) {
+    for (const Token& token : tokens) {
+        out += AttributeName(token.attribute);
+        out += '\t';
+        for (char c : line.substr(token.start, token.length)) {
+            switch (c) {
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                out += c;
+            }
+        }
+        out += '\n';
+    }
+    out += '\n';
+}
+
+std::string DumpTokens(Language language, std::string_view text) {
+    const LineLexer lex = LexerFor(language);
+    std::string out;
+    TokenBuffer buffer;
+    LineState state;
+    for (std::string_view line : SplitLines(text)) {
+        state = lex(line, state, buffer);
+        AppendTokenDump(out, line, buffer.view());
+    }
+    return out;
+}
+
+} // namespace wertan::lexers

@@ -1,0 +1,32 @@
+#pragma once
+// Reading lexer output: documents split into lines, lexed line by line, and the token dump format
+// of the wertan-lex tool and of the reference files (keep it stable):
+//   for each token one line "<attribute name>\t<token bytes>", the bytes with backslash, tab, CR
+//   and LF written as \\, \t, \r and \n; after the tokens of each input line one empty line.
+#include "editor/lexers/lexers.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wertan::lexers {
+
+// Lines of a text split at LF, CR LF or CR, without their line breaks. A line break at the very end
+// closes the last line without opening another; an empty text has no lines.
+std::vector<std::string_view> SplitLines(std::string_view text);
+
+// The tokens of one line and the state it leaves, as a whole-document pass produces them.
+struct LexedLine {
+    std::vector<Token> tokens;
+    LineState endState;
+};
+// Lexes the lines in order, each starting in the state the previous one left.
+std::vector<LexedLine> LexDocument(Language language, std::span<const std::string_view> lines);
+
+// Appends the dump of one line's tokens (and the empty line after them) to `out`.
+void AppendTokenDump(std::string& out, std::string_view line, std::span<const Token> tokens);
+// The dump of a whole text.
+std::string DumpTokens(Language language, std::string_view text);
+
+} // namespace wertan::lexers

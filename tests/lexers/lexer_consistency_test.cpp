@@ -1,0 +1,132 @@
+// Every reference input gives the same tokens lexed as a whole document, line by line from each
+// line's stored state, and with LF, CR LF or CR line ends.
+#include "editor/lexers/token_dump.h"
+
+#include "lexer_test_support.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+using namespace wertan::lexers;
+using namespace wertan::lexers::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Input {
+    Language language;
+    fs::path path;
+    std::string text;
+};
+
+std::vector<Input> ReferenceInputs() {
+    std::vector<Input> inputs;
+    const fs::path root = fs::path(WERTAN_LEXER_GOLDEN_DIR) / "input";
+    for (const auto& dir : fs::directory_iterator(root)) {
+        Language language{};
+        if (!dir.is_directory() || !LanguageFromTag(dir.path().filename().string(), language)) continue;
+        for (const auto& file : fs::directory_iterator(dir.path())) {
+            std::ifstream in(file.path(), std::ios::binary);
+            inputs.push_back({language, file.path(), {std::istreambuf_iterator<char>(in), {}}});
+        }
+    }
+    std::sort(inputs.begin(), inputs.end(), [](const Input& a, const Input& b) { return a.path < b.path; });
+    return inputs;
+}
+
+std::string Join(const std::vector<std::string_view>& lines, std::string_view lineEnd) {
+    std::string text;
+    for (std::string_view line : lines) {
+        text += line;
+        text += lineEnd;
+    }
+    return text;
+}
+
+bool SameTokens(const std::vector<LexedLine>& a, const std::vector<LexedLine>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].tokens != b[i].tokens || a[i].endState != b[i].endState) return false;
+    return true;
+}
+
+} // namespace
+
+TEST(LexerConsistency, EveryLanguageHasReferenceInputs) {
+    const std::vector<Input> inputs = ReferenceInputs();
+    for (Language language :
+         {Language::Php, Language::Html, Language::Sql, Language::JavaScript, Language::Css})
+        EXPECT_GE(std::count_if(inputs.begin(), inputs.end(),
+                                [&](const Input& i) { return i.language == language; }),
+                  2)
+            << LanguageTag(language);
+}
+
+TEST(LexerConsistency, LineEndsDoNotChangeTheTokens) {
+    for (const Input& input : ReferenceInputs()) {
+        SCOPED_TRACE(input.path.string());
+        const std::vector<std::string_view> lines = SplitLines(input.text);
+        const std::string lf = Join(lines, "\n"), crlf = Join(lines, "\r\n"), cr = Join(lines, "\r");
+        const auto expected = LexDocument(input.language, SplitLines(lf));
+        EXPECT_TRUE(SameTokens(LexDocument(input.language, SplitLines(crlf)), expected)) << "CR LF";
+        EXPECT_TRUE(SameTokens(LexDocument(input.language, SplitLines(cr)), expected)) << "CR";
+        EXPECT_TRUE(SameTokens(LexDocument(input.language, lines), expected)) << "as stored";
+    }
+}
+
+TEST(LexerConsistency, EachLineLexedFromItsStoredStateMatchesTheWholeDocument) {
+    std::mt19937 random(7);
+    for (const Input& input : ReferenceInputs()) {
+        SCOPED_TRACE(input.path.string());
+        const std::vector<std::string_view> lines = SplitLines(input.text);
+        const auto whole = LexDocument(input.language, lines);
+        // Visit the lines in a random order, as an editor colours whatever comes into view.
+        std::vector<std::size_t> order(lines.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::shuffle(order.begin(), order.end(), random);
+        TokenBuffer tokens;
+        for (std::size_t i : order) {
+            const LineState start = i == 0 ? LineState{} : LineState::decode(whole[i - 1].endState.encode());
+            const LineState end = LexLine(input.language, lines[i], start, tokens);
+            ASSERT_TRUE(CoversLine(lines[i], tokens)) << "line " << i + 1;
+            EXPECT_EQ(std::vector<Token>(tokens.begin(), tokens.end()), whole[i].tokens) << "line " << i + 1;
+            EXPECT_EQ(end, whole[i].endState) << "line " << i + 1;
+        }
+    }
+}
+
+TEST(LexerConsistency, RescanningAfterAnEditUntilTheStateSettlesMatchesAFullScan) {
+    // Insert a comment opener into a line, rescan only while the following lines' starting state
+    // changes, then close it again: the result must equal lexing the edited text from scratch.
+    for (const Input& input : ReferenceInputs()) {
+        SCOPED_TRACE(input.path.string());
+        std::vector<std::string> lines;
+        for (std::string_view line : SplitLines(input.text))
+            lines.emplace_back(line);
+        if (lines.size() < 3) continue;
+        std::vector<std::string_view> views(lines.begin(), lines.end());
+        auto stored = LexDocument(input.language, views);
+        const std::string opener = input.language == Language::Html ? "<!--" : "/*";
+        for (const std::size_t edited : {std::size_t(1), lines.size() / 2}) {
+            const std::string original = lines[edited];
+            for (const std::string& text : {original + opener, original}) {
+                lines[edited] = text;
+                views.assign(lines.begin(), lines.end());
+                TokenBuffer tokens;
+                for (std::size_t i = edited; i < lines.size(); ++i) {
+                    const LineState start = i == 0 ? LineState{} : stored[i - 1].endState;
+                    const LineState end = LexLine(input.language, views[i], start, tokens);
+                    const bool settled = end == stored[i].endState;
+                    stored[i] = {{tokens.begin(), tokens.end()}, end};
+                    if (settled) break;
+                }
+                EXPECT_TRUE(SameTokens(stored, LexDocument(input.language, views)))
+                    << "edit of line " << edited + 1 << ": " << text;
+            }
+        }
+    }
+}
