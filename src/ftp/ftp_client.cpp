@@ -1,0 +1,920 @@
+#include "ftp/ftp_client.h"
+
+#include "shell/win1250.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QHostInfo>
+#include <QSaveFile>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <arpa/inet.h>
+#include <netdb.h>
+#endif
+
+namespace wertan::ftp {
+
+namespace {
+
+constexpr qint64 kSendBlock = 1514;             // bytes per block of an upload
+constexpr qint64 kReceiveBlock = 256 * 1024;    // largest block read from a download at once
+constexpr qint64 kSendQueue = 512 * 1024;       // bytes queued on the data socket before waiting
+constexpr std::uint32_t kLoopback = 0x7F000001; // 127.0.0.1
+
+std::string number(qint64 value) {
+    return std::to_string(value);
+}
+
+// Port number of a port text: a number, "ftp", or another service name known to the system.
+std::optional<quint16> portOf(const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    if (std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        if (text.size() > 5) return std::nullopt;
+        const int value = std::stoi(text);
+        if (value < 1 || value > 65535) return std::nullopt;
+        return quint16(value);
+    }
+    std::string lower = text;
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    if (lower == "ftp") return 21;
+#ifdef Q_OS_UNIX
+    if (const servent* service = getservbyname(lower.c_str(), "tcp"))
+        return quint16(ntohs(quint16(service->s_port)));
+#endif
+    return std::nullopt;
+}
+
+bool holdsLineBreak(const std::string& text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos;
+}
+
+// The IPv4 form of an address, also for an IPv4 address mapped into IPv6.
+std::optional<std::uint32_t> ipv4Of(const QHostAddress& address) {
+    bool ok = false;
+    const quint32 value = address.toIPv4Address(&ok);
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+bool sameHost(const QHostAddress& a, const QHostAddress& b) {
+    const auto a4 = ipv4Of(a);
+    const auto b4 = ipv4Of(b);
+    if (a4 && b4) return *a4 == *b4;
+    return a.isEqual(b, QHostAddress::TolerantConversion);
+}
+
+} // namespace
+
+struct TFtpClient::Wait {
+    QEventLoop loop;
+    bool finished = false;  // the request has ended
+    bool delivered = false; // OnRequestDone has run
+    FtpRequest kind = FtpRequest::None;
+    int error = 0;
+};
+
+TFtpClient::TFtpClient(QObject* parent) : QObject(parent), deadlineTimer_(std::make_unique<QTimer>()) {
+    deadlineTimer_->setSingleShot(true);
+    connect(deadlineTimer_.get(), &QTimer::timeout, this, &TFtpClient::checkDeadline);
+    blockBuffer_.resize(kReceiveBlock);
+}
+
+TFtpClient::~TFtpClient() {
+    // The owner is going away: no notification may reach it any more.
+    OnDisplay = nullptr;
+    OnSessionConnected = nullptr;
+    OnSessionClosed = nullptr;
+    OnRequestDone = nullptr;
+    OnProgress = nullptr;
+    OnStateChange = nullptr;
+    dropConnections();
+}
+
+bool TFtpClient::Connected() const {
+    return controlUp_;
+}
+
+bool TFtpClient::Connect() {
+    return runBlocking(FtpRequest::Connect);
+}
+bool TFtpClient::Quit() {
+    return runBlocking(FtpRequest::Quit);
+}
+bool TFtpClient::Pwd() {
+    return runBlocking(FtpRequest::Pwd);
+}
+bool TFtpClient::Cwd() {
+    return runBlocking(FtpRequest::Cwd);
+}
+bool TFtpClient::CdUp() {
+    return runBlocking(FtpRequest::CdUp);
+}
+bool TFtpClient::Mkd() {
+    return runBlocking(FtpRequest::Mkd);
+}
+bool TFtpClient::Size() {
+    return runBlocking(FtpRequest::Size);
+}
+bool TFtpClient::Dele() {
+    return runBlocking(FtpRequest::Dele);
+}
+bool TFtpClient::Dir() {
+    return runBlocking(FtpRequest::Dir);
+}
+bool TFtpClient::Get() {
+    return runBlocking(FtpRequest::Get);
+}
+bool TFtpClient::Put() {
+    return runBlocking(FtpRequest::Put);
+}
+
+void TFtpClient::Abort() {
+    const bool pending = requestActive_;
+    setState(FtpState::Abort);
+    dropConnections();
+    if (pending) {
+        requestError_ = "426 Abort requested";
+        replyCode_ = 426;
+        replyText_ = requestError_;
+        finish(426);
+    } else {
+        setState(FtpState::NotConnected);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Starting requests and waiting for them.
+
+bool TFtpClient::runBlocking(FtpRequest kind) {
+    if (!start(kind)) return false;
+    const std::shared_ptr<Wait> wait = wait_;
+    waitUntilDone(wait);
+    return wait->error == 0;
+}
+
+bool TFtpClient::startError(const std::string& message) {
+    display("! " + message);
+    errorMessage_ = message;
+    return false;
+}
+
+bool TFtpClient::start(FtpRequest kind) {
+    if (state_ != FtpState::Ready && state_ != FtpState::NotConnected)
+        return startError("FTP component not ready");
+    if (kind == FtpRequest::Connect) {
+        if (Connected()) return startError("FTP component already connected");
+        if (UserName.empty()) return startError("UserName emtpy");
+    } else if (!Connected()) {
+        return startError("FTP component not connected");
+    }
+    if (kind == FtpRequest::Cwd && HostDirName.empty()) return startError("HostDirName emtpy");
+    const bool transfer = kind == FtpRequest::Dir || kind == FtpRequest::Get || kind == FtpRequest::Put;
+    if (transfer && LocalFileName.isEmpty()) return startError("LocalFileName empty");
+    // A line break inside a parameter would end the command early and send the rest as a
+    // command of its own.
+    const bool unsafe =
+        (kind == FtpRequest::Connect && (holdsLineBreak(UserName) || holdsLineBreak(PassWord))) ||
+        (kind == FtpRequest::Cwd && holdsLineBreak(HostDirName)) ||
+        (kind != FtpRequest::Connect && kind != FtpRequest::Cwd && holdsLineBreak(HostFileName));
+    if (unsafe) return startError("Niedozwolony znak (CR, LF lub NUL) w parametrze polecenia FTP");
+
+    beginRequest(kind);
+    switch (kind) {
+    case FtpRequest::Connect: {
+        typeImage_ = false;
+        epsvRefused_ = false;
+        const std::optional<quint16> port = portOf(Port);
+        if (!port) {
+            failWith(500, "500 Nieznany port lub usługa: " + Port);
+            break;
+        }
+        port_ = *port;
+        startLookup();
+        break;
+    }
+    case FtpRequest::Quit:
+        step_ = Step::Quit;
+        sendCommand("QUIT");
+        break;
+    case FtpRequest::Pwd:
+        sendSimple("PWD", {250, 257});
+        break;
+    case FtpRequest::Cwd:
+        sendSimple("CWD " + HostDirName, {200, 250, 257});
+        break;
+    case FtpRequest::CdUp:
+        sendSimple("CDUP", {200, 250});
+        break;
+    case FtpRequest::Mkd:
+        sendSimple("MKD " + HostFileName, {257});
+        break;
+    case FtpRequest::Size:
+        // The size wanted is that of the bytes a download delivers, so it is asked in type I.
+        if (!typeImage_) {
+            step_ = Step::Type;
+            sendCommand("TYPE I");
+        } else {
+            sendSimple("SIZE " + HostFileName, {213});
+        }
+        break;
+    case FtpRequest::Dele:
+        sendSimple("DELE " + HostFileName, {250, 257});
+        break;
+    case FtpRequest::Dir:
+    case FtpRequest::Get:
+    case FtpRequest::Put:
+        startTransfer();
+        break;
+    case FtpRequest::None:
+        break;
+    }
+    return true;
+}
+
+void TFtpClient::beginRequest(FtpRequest kind) {
+    requestActive_ = true;
+    kind_ = kind;
+    step_ = Step::None;
+    accepted_.clear();
+    requestError_.clear();
+    requestCode_ = 0;
+    errorMessage_.clear();
+    wait_ = std::make_shared<Wait>();
+    wait_->kind = kind;
+
+    direction_ = kind == FtpRequest::Put ? Direction::Send : Direction::Receive;
+    saveFile_.reset();
+    readFile_.reset();
+    transferCommand_.clear();
+    firstReplyOk_ = finalReceived_ = finalOk_ = false;
+    dataOpened_ = dataClosed_ = sendDone_ = transferAborted_ = false;
+    byteCount_ = 0;
+
+    deadlineClock_.start();
+    deadlineMs_ = Timeout.count();
+    deadlineTimer_->start(std::max<qint64>(0, deadlineMs_));
+    if (kind != FtpRequest::Connect) setState(FtpState::WaitingResponse);
+}
+
+void TFtpClient::waitUntilDone(const std::shared_ptr<Wait>& wait) {
+    if (!wait->delivered) wait->loop.exec();
+    if (wait->delivered) return;
+    // The loop was left from outside before the request was done: the application is closing.
+    if (requestActive_ && wait_ == wait) {
+        dropConnections();
+        requestError_ = "426 Timeout";
+        display("! " + requestError_);
+        replyCode_ = 426;
+        replyText_ = requestError_;
+        finish(426);
+    }
+    deliverRequestDone(wait);
+}
+
+void TFtpClient::checkDeadline() {
+    if (!requestActive_) return;
+    const qint64 remaining = deadlineMs_ - deadlineClock_.elapsed();
+    if (remaining > 0) {
+        deadlineTimer_->start(remaining);
+        return;
+    }
+    setState(FtpState::Abort);
+    dropConnections();
+    requestError_ = "426 Timeout";
+    display("! " + requestError_);
+    replyCode_ = 426;
+    replyText_ = requestError_;
+    finish(426);
+}
+
+void TFtpClient::finish(int error) {
+    if (!requestActive_) return;
+    requestActive_ = false;
+    step_ = Step::None;
+    deadlineTimer_->stop();
+    closeData();
+    if (saveFile_) saveFile_->cancelWriting(); // a failed download leaves the earlier local file as it was
+    saveFile_.reset();
+    readFile_.reset();
+    errorMessage_ = error == 0 ? std::string() : requestError_;
+    if (error != 0 && errorMessage_.empty()) errorMessage_ = replyText_;
+    setState(controlUp_ ? FtpState::Ready : FtpState::NotConnected);
+
+    const std::shared_ptr<Wait> wait = wait_;
+    wait->finished = true;
+    wait->error = error;
+    // OnRequestDone runs from the event loop, once the client is ready again.
+    QMetaObject::invokeMethod(
+        this, [this, wait] { deliverRequestDone(wait); }, Qt::QueuedConnection);
+}
+
+void TFtpClient::deliverRequestDone(const std::shared_ptr<Wait>& wait) {
+    if (wait->delivered) return;
+    wait->delivered = true;
+    if (OnRequestDone) OnRequestDone(wait->kind, wait->error);
+    wait->loop.quit();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands, replies and errors.
+
+void TFtpClient::setState(FtpState state) {
+    if (state_ == state) return;
+    state_ = state;
+    if (OnStateChange) OnStateChange();
+}
+
+void TFtpClient::display(const std::string& line) {
+    if (OnDisplay) OnDisplay(line);
+}
+
+void TFtpClient::sendCommand(const std::string& command) {
+    // The password never reaches the display, which the user may save to a file.
+    const bool pass = command.rfind("PASS ", 0) == 0;
+    display("> " + (pass ? std::string("PASS ********") : command));
+    if (control_ && controlUp_) {
+        const std::string line = command + "\r\n";
+        control_->write(line.data(), qint64(line.size()));
+    }
+}
+
+void TFtpClient::sendSimple(const std::string& command, std::initializer_list<int> accepted) {
+    accepted_.assign(accepted);
+    step_ = Step::Simple;
+    sendCommand(command);
+}
+
+bool TFtpClient::isAccepted(int code) const {
+    if (accepted_.empty()) return code < 500;
+    return std::find(accepted_.begin(), accepted_.end(), code) != accepted_.end();
+}
+
+void TFtpClient::recordError(const std::string& message) {
+    if (requestError_.empty()) requestError_ = message;
+}
+
+void TFtpClient::failWith(int code, const std::string& message) {
+    display("! " + message);
+    replyCode_ = code;
+    replyText_ = message;
+    recordError(message);
+    finish(code);
+}
+
+void TFtpClient::failSocket(int code, const QString& text, int number) {
+    failWith(code, "500 " + toWin1250(text) + " (Winsock error #" + std::to_string(number) + ")");
+}
+
+void TFtpClient::onReply(int code, const std::string& line) {
+    replyCode_ = code;
+    replyText_ = line;
+    if (!requestActive_) return; // a reply nobody waits for (an idle-timeout notice, say) is only displayed
+
+    switch (step_) {
+    case Step::Greeting: {
+        if (code != 220) {
+            recordError(line);
+            closeControl(0);
+            finish(code);
+            return;
+        }
+        setState(FtpState::WaitingResponse);
+        const std::shared_ptr<Wait> wait = wait_;
+        if (OnSessionConnected) OnSessionConnected(0);
+        if (!requestActive_ || wait_ != wait) return;
+        step_ = Step::User;
+        sendCommand("USER " + UserName);
+        return;
+    }
+    case Step::User:
+        if (code == 230) {
+            finish(0);
+        } else if (code == 331) {
+            if (PassWord.empty()) {
+                closeControl(0);
+                failWith(500, "Password emtpy");
+                return;
+            }
+            step_ = Step::Pass;
+            sendCommand("PASS " + PassWord);
+        } else {
+            // A refused login leaves no half-open session behind: the next connect starts afresh.
+            recordError(line);
+            closeControl(0);
+            finish(code);
+        }
+        return;
+    case Step::Pass:
+        if (code == 230) {
+            finish(0);
+        } else {
+            recordError(line);
+            closeControl(0);
+            finish(code);
+        }
+        return;
+    case Step::Simple:
+        if (!isAccepted(code)) {
+            recordError(line);
+            finish(code);
+            return;
+        }
+        if (kind_ == FtpRequest::Size)
+            replySize_ = ExtractReplySize(line);
+        else if (kind_ != FtpRequest::Dele)
+            replyDirectory_ = ExtractReplyDirectory(line);
+        finish(0);
+        return;
+    case Step::Quit:
+        if (code == 221) {
+            closeControl(0);
+            finish(0);
+        } else {
+            recordError(line);
+            finish(code);
+        }
+        return;
+    case Step::Type:
+        if (code == 200) {
+            typeImage_ = true;
+            if (kind_ == FtpRequest::Size)
+                sendSimple("SIZE " + HostFileName, {213});
+            else
+                startDataSetup();
+        } else {
+            recordError(line);
+            finish(code);
+        }
+        return;
+    case Step::DataSetup:
+        onDataSetupReply(code, line);
+        return;
+    case Step::TransferStart:
+        if (code != 150 && code != 125) {
+            recordError(line);
+            finish(code);
+            return;
+        }
+        firstReplyOk_ = true;
+        step_ = Step::TransferFinal;
+        if (direction_ == Direction::Send && dataOpened_ && !dataClosed_) sendFileBlocks();
+        return;
+    case Step::TransferFinal: {
+        finalReceived_ = true;
+        finalOk_ = direction_ == Direction::Send ? (code == 226 || code == 250)
+                                                 : (code == 125 || code == 226 || code == 250);
+        if (!finalOk_) {
+            display(direction_ == Direction::Send ? "! STOR Failed" : "! RETR/LIST/NLST Failed");
+            recordError(line);
+            requestCode_ = code;
+        }
+        checkTransferEnd();
+        return;
+    }
+    case Step::None:
+        return;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The control connection.
+
+void TFtpClient::startLookup() {
+    const QString host = fromWin1250(HostName);
+    QHostAddress literal;
+    if (literal.setAddress(host)) {
+        setState(FtpState::WaitingBanner);
+        QHostInfo info;
+        info.setAddresses({literal});
+        onLookedUp(info);
+        return;
+    }
+    setState(FtpState::DnsLookup);
+    lookupId_ = QHostInfo::lookupHost(host, this, &TFtpClient::onLookedUp);
+}
+
+void TFtpClient::onLookedUp(const QHostInfo& info) {
+    lookupId_ = -1;
+    if (!requestActive_ || kind_ != FtpRequest::Connect || control_) return;
+    if (info.error() != QHostInfo::NoError || info.addresses().isEmpty()) {
+        const QHostInfo::HostInfoError error =
+            info.error() != QHostInfo::NoError ? info.error() : QHostInfo::HostNotFound;
+        const QString text =
+            info.errorString().isEmpty() ? QStringLiteral("Host not found") : info.errorString();
+        failSocket(500, text, int(error));
+        return;
+    }
+    // Data connections made by the server need an IPv4 address for PORT: prefer one.
+    QHostAddress address = info.addresses().first();
+    for (const QHostAddress& candidate : info.addresses())
+        if (candidate.protocol() == QAbstractSocket::IPv4Protocol) {
+            address = candidate;
+            break;
+        }
+    setState(FtpState::WaitingBanner);
+    lineBuffer_.clear();
+    control_ = new QTcpSocket(this);
+    QTcpSocket* socket = control_;
+    connect(socket, &QTcpSocket::connected, this, [this, socket] {
+        if (socket == control_) onControlConnected();
+    });
+    connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+        if (socket == control_) onControlReadyRead();
+    });
+    connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+        if (socket == control_) onControlClosed();
+    });
+    connect(socket, &QTcpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError error) {
+        if (socket != control_) return;
+        if (!controlUp_) {
+            const QString text = control_->errorString();
+            closeControl(0);
+            failSocket(500, text, int(error));
+        } else if (control_->state() == QAbstractSocket::UnconnectedState) {
+            onControlClosed();
+        }
+    });
+    control_->connectToHost(address, port_);
+}
+
+void TFtpClient::onControlConnected() {
+    controlUp_ = true;
+    control_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    step_ = Step::Greeting;
+}
+
+void TFtpClient::onControlReadyRead() {
+    const QPointer<QTcpSocket> socket = control_;
+    const QByteArray bytes = control_->readAll();
+    std::vector<std::string> lines;
+    lineBuffer_.append(std::string_view(bytes.constData(), std::size_t(bytes.size())), lines);
+    for (const std::string& line : lines) {
+        display("< " + line);
+        if (control_ != socket) return;
+        const ReplyLine reply = ParseReplyLine(line);
+        if (reply.hasCode && !reply.continued) onReply(reply.code, line);
+        if (control_ != socket) return;
+    }
+}
+
+void TFtpClient::onControlClosed() {
+    if (!control_ || !controlUp_) return;
+    QTcpSocket* socket = control_;
+    const int error = socket->error() == QAbstractSocket::UnknownSocketError ? 0 : int(socket->error());
+    const QString text = socket->errorString();
+    control_ = nullptr;
+    controlUp_ = false;
+    socket->disconnect(this);
+    socket->deleteLater();
+    lineBuffer_.clear();
+    if (!requestActive_) setState(FtpState::NotConnected);
+    if (OnSessionClosed) OnSessionClosed(error);
+    if (!requestActive_) return;
+    if (kind_ == FtpRequest::Quit) {
+        // The server ended the session without its 221: the session is closed all the same.
+        finish(0);
+        return;
+    }
+    // Whatever the request was waiting for will not come: it fails, and never as a success.
+    if (!requestError_.empty()) {
+        finish(requestCode_ != 0 ? requestCode_ : 500);
+        return;
+    }
+    failSocket(500, text.isEmpty() ? QStringLiteral("The remote host closed the connection") : text,
+               error != 0 ? error : int(QAbstractSocket::RemoteHostClosedError));
+}
+
+void TFtpClient::closeControl(int error) {
+    if (!control_) return;
+    QTcpSocket* socket = control_;
+    control_ = nullptr;
+    socket->disconnect(this);
+    socket->abort();
+    socket->deleteLater();
+    lineBuffer_.clear();
+    const bool wasUp = controlUp_;
+    controlUp_ = false;
+    if (!requestActive_) setState(FtpState::NotConnected);
+    if (wasUp && OnSessionClosed) OnSessionClosed(error);
+}
+
+void TFtpClient::dropConnections() {
+    if (lookupId_ >= 0) {
+        QHostInfo::abortHostLookup(lookupId_);
+        lookupId_ = -1;
+    }
+    closeData();
+    closeControl(0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Transfers.
+
+void TFtpClient::startTransfer() {
+    const std::string localName = toWin1250(LocalFileName);
+    if (direction_ == Direction::Receive) {
+        // The download goes to a new file that replaces the old one only when it is complete.
+        saveFile_ = std::make_unique<QSaveFile>(LocalFileName);
+        if (!saveFile_->open(QIODevice::WriteOnly)) {
+            saveFile_.reset();
+            failWith(426, "Unable to open local file " + localName);
+            return;
+        }
+        transferCommand_ = kind_ == FtpRequest::Get
+                               ? "RETR " + HostFileName
+                               : (HostFileName.empty() ? "LIST" : "LIST " + HostFileName);
+    } else {
+        readFile_ = std::make_unique<QFile>(LocalFileName);
+        if (!readFile_->open(QIODevice::ReadOnly)) {
+            readFile_.reset();
+            failWith(426, "426 Unable to open local file " + localName);
+            return;
+        }
+        transferCommand_ = "STOR " + HostFileName;
+    }
+    // Files travel as bytes: a server whose default type is ASCII would rewrite line ends.
+    if (kind_ != FtpRequest::Dir && !typeImage_) {
+        step_ = Step::Type;
+        sendCommand("TYPE I");
+        return;
+    }
+    startDataSetup();
+}
+
+void TFtpClient::startDataSetup() {
+    step_ = Step::DataSetup;
+    if (Passive) {
+        sendCommand(epsvRefused_ ? "PASV" : "EPSV");
+        return;
+    }
+    const QHostAddress local = control_->localAddress();
+    const std::optional<std::uint32_t> local4 = ipv4Of(local);
+    listener_ = new QTcpServer(this);
+    connect(listener_, &QTcpServer::newConnection, this, &TFtpClient::onDataConnectionOffered);
+    if (!listener_->listen(local4 ? QHostAddress::AnyIPv4 : QHostAddress::AnyIPv6, 0)) {
+        const QString text = listener_->errorString();
+        const int error = int(listener_->serverError());
+        closeData();
+        failSocket(500, text, error);
+        return;
+    }
+    const quint16 port = listener_->serverPort();
+    if (local4) {
+        const std::optional<std::uint32_t> peer4 = ipv4Of(control_->peerAddress());
+        const std::uint32_t address = peer4 && *peer4 == kLoopback ? kLoopback : *local4;
+        sendCommand("PORT " + FormatPortArgument(address, port));
+    } else {
+        sendCommand("EPRT |2|" + local.toString().toStdString() + "|" + std::to_string(port) + "|");
+    }
+}
+
+void TFtpClient::onDataSetupReply(int code, const std::string& line) {
+    if (!Passive) {
+        if (code == 200 || code == 227) {
+            sendTransferCommand();
+        } else {
+            recordError(line);
+            finish(code);
+        }
+        return;
+    }
+    std::optional<quint16> port;
+    const bool epsv = !epsvRefused_;
+    if (epsv && code == 229) {
+        port = ParseEpsvReply(line);
+    } else if (epsv) {
+        // The server does not know EPSV: ask the older way, now and for the rest of the session.
+        epsvRefused_ = true;
+        sendCommand("PASV");
+        return;
+    } else if (code == 227) {
+        if (const std::optional<PassiveAddress> address = ParsePasvReply(line)) port = address->port;
+    } else {
+        recordError(line);
+        finish(code);
+        return;
+    }
+    if (!port) {
+        failWith(500, "500 Nieczytelna odpowiedź serwera: " + line);
+        return;
+    }
+    // The data connection goes to the server of the control connection, whatever address the
+    // reply names: a reply may point at another host, or at a private address behind NAT.
+    QTcpSocket* socket = new QTcpSocket(this);
+    attachDataSocket(socket);
+    connect(socket, &QTcpSocket::connected, this, [this, socket] {
+        if (socket == data_) onDataConnected();
+    });
+    socket->connectToHost(control_->peerAddress(), *port);
+}
+
+void TFtpClient::sendTransferCommand() {
+    step_ = Step::TransferStart;
+    transferClock_.start();
+    sendCommand(transferCommand_);
+}
+
+void TFtpClient::onDataConnectionOffered() {
+    while (listener_ && listener_->hasPendingConnections()) {
+        QTcpSocket* socket = listener_->nextPendingConnection();
+        // Only the server may deliver the data: a connection from anywhere else is refused.
+        if (data_ || !control_ || !sameHost(socket->peerAddress(), control_->peerAddress())) {
+            display("! Odrzucono połączenie danych z adresu " +
+                    socket->peerAddress().toString().toStdString());
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        attachDataSocket(socket);
+        listener_->close();
+        onDataConnected();
+        return;
+    }
+}
+
+void TFtpClient::attachDataSocket(QTcpSocket* socket) {
+    data_ = socket;
+    socket->setParent(this);
+    connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+        if (socket == data_) onDataReadyRead();
+    });
+    connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+        if (socket == data_) onDataClosed();
+    });
+    connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] {
+        if (socket == data_ && firstReplyOk_ && !sendDone_) sendFileBlocks();
+    });
+    connect(socket, &QTcpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError error) {
+        if (socket != data_) return;
+        if (!dataOpened_) {
+            const QString text = data_->errorString();
+            closeData();
+            failSocket(500, text, int(error));
+            return;
+        }
+        if (error != QAbstractSocket::RemoteHostClosedError && requestCode_ == 0) {
+            recordError("500 " + toWin1250(data_->errorString()) + " (Winsock error #" +
+                        std::to_string(int(error)) + ")");
+            requestCode_ = 500;
+        }
+        if (data_->state() == QAbstractSocket::UnconnectedState) onDataClosed();
+    });
+}
+
+void TFtpClient::onDataConnected() {
+    if (!data_ || !requestActive_) return;
+    dataOpened_ = true;
+    if (Passive && step_ == Step::DataSetup) {
+        sendTransferCommand();
+        return;
+    }
+    if (direction_ == Direction::Send && firstReplyOk_) sendFileBlocks();
+}
+
+void TFtpClient::onDataReadyRead() {
+    if (!data_ || !requestActive_) return;
+    if (direction_ == Direction::Send) {
+        data_->readAll(); // nothing is expected from the server while we send
+        return;
+    }
+    const std::shared_ptr<Wait> wait = wait_;
+    while (data_ && data_->bytesAvailable() > 0) {
+        const qint64 n =
+            data_->read(blockBuffer_.data(), std::min<qint64>(kReceiveBlock, blockBuffer_.size()));
+        if (n <= 0) return;
+        if (!saveFile_ || saveFile_->write(blockBuffer_.constData(), n) != n) {
+            const QString reason = saveFile_ ? saveFile_->errorString() : QString();
+            display("! Błąd zapisu pliku lokalnego");
+            abortTransfer("426 Nie można zapisać pliku lokalnego " + toWin1250(LocalFileName) + ": " +
+                          toWin1250(reason));
+            return;
+        }
+        byteCount_ += n;
+        deadlineMs_ = deadlineClock_.elapsed() + Timeout.count();
+        bool abort = false;
+        if (OnProgress) OnProgress(byteCount_, abort);
+        if (!requestActive_ || wait_ != wait) return;
+        if (abort) {
+            display("! Abort requested");
+            abortTransfer("426 Abort requested");
+            return;
+        }
+    }
+}
+
+void TFtpClient::sendFileBlocks() {
+    const std::shared_ptr<Wait> wait = wait_;
+    while (data_ && !sendDone_ && data_->bytesToWrite() < kSendQueue) {
+        const qint64 n = readFile_->read(blockBuffer_.data(), kSendBlock);
+        if (n < 0) {
+            display("! Błąd odczytu pliku lokalnego");
+            abortTransfer("426 Nie można odczytać pliku lokalnego " + toWin1250(LocalFileName) + ": " +
+                          toWin1250(readFile_->errorString()));
+            return;
+        }
+        if (n == 0) {
+            sendDone_ = true;
+            data_->disconnectFromHost(); // after the queued bytes have gone out
+            return;
+        }
+        if (data_->write(blockBuffer_.constData(), n) != n)
+            return; // the socket has failed; its error or closing ends the transfer
+        byteCount_ += n;
+        deadlineMs_ = deadlineClock_.elapsed() + Timeout.count();
+        bool abort = false;
+        if (OnProgress) OnProgress(byteCount_, abort);
+        if (!requestActive_ || wait_ != wait) return;
+        if (abort) {
+            display("! Abort requested");
+            abortTransfer("426 Abort requested");
+            return;
+        }
+    }
+}
+
+void TFtpClient::onDataClosed() {
+    if (!data_) return;
+    if (direction_ == Direction::Receive && requestActive_ && data_->bytesAvailable() > 0) {
+        onDataReadyRead();
+        if (!data_) return; // the rest could not be stored: the transfer is already aborted
+    }
+    QTcpSocket* socket = data_;
+    data_ = nullptr;
+    socket->disconnect(this);
+    socket->deleteLater();
+    dataClosed_ = true;
+    if (!requestActive_) return;
+    if (direction_ == Direction::Send && !sendDone_ && !transferAborted_ && requestCode_ == 0) {
+        // The server closed the connection before it had the whole file: the upload is incomplete.
+        recordError("426 Połączenie danych zamknięte przed wysłaniem całego pliku");
+        requestCode_ = 426;
+    }
+    checkTransferEnd();
+}
+
+void TFtpClient::abortTransfer(const std::string& message) {
+    transferAborted_ = true;
+    recordError(message);
+    if (requestCode_ == 0) requestCode_ = 426;
+    if (data_) {
+        QTcpSocket* socket = data_;
+        data_ = nullptr;
+        socket->disconnect(this);
+        socket->abort();
+        socket->deleteLater();
+        dataClosed_ = true;
+    }
+    if (saveFile_) saveFile_->cancelWriting();
+    checkTransferEnd();
+}
+
+void TFtpClient::checkTransferEnd() {
+    if (!requestActive_ || !finalReceived_) return;
+    if (finalOk_ && !dataClosed_) return; // the rest of the data is still coming
+    if (dataOpened_) {
+        const qint64 seconds = transferClock_.elapsed() / 1000;
+        std::string summary =
+            "! " + number(byteCount_) + " bytes received/sent in " + number(seconds) + " seconds";
+        if (seconds != 0) summary += " (" + number(byteCount_ / seconds) + " Bytes/sec)";
+        display(summary);
+    }
+    int error = finalOk_ ? requestCode_ : replyCode_;
+    if (error == 0 && saveFile_ && !saveFile_->commit()) {
+        const std::string message = "426 Nie można zapisać pliku lokalnego " + toWin1250(LocalFileName) +
+                                    ": " + toWin1250(saveFile_->errorString());
+        display("! " + message);
+        recordError(message);
+        error = 426;
+    }
+    if (finalOk_ && error != 0) {
+        // The server was content but the transfer failed on this side: report the local cause.
+        replyCode_ = error;
+        replyText_ = requestError_;
+    }
+    finish(error);
+}
+
+void TFtpClient::closeData() {
+    if (listener_) {
+        listener_->disconnect(this);
+        listener_->close();
+        listener_->deleteLater();
+        listener_ = nullptr;
+    }
+    if (data_) {
+        QTcpSocket* socket = data_;
+        data_ = nullptr;
+        socket->disconnect(this);
+        socket->abort();
+        socket->deleteLater();
+    }
+}
+
+} // namespace wertan::ftp

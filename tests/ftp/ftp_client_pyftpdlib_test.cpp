@@ -1,0 +1,413 @@
+// The FTP client against a real server: pyftpdlib on 127.0.0.1.
+#include "client_probe.h"
+#include "test_servers.h"
+
+#include "ftp/ftp_client.h"
+#include "support/temp_dir.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+using namespace wertan::ftp;
+using wertan::test::ClientProbe;
+using wertan::test::PyFtpServer;
+using wertan::test::TempDir;
+
+namespace {
+
+QByteArray randomBytes(qsizetype size, unsigned seed) {
+    std::mt19937 generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& c : bytes)
+        c = char(generator() & 0xFF);
+    return bytes;
+}
+
+// Line ends of every kind and every byte value: what an ASCII-type transfer would rewrite.
+QByteArray lineEndsAndAllBytes() {
+    QByteArray bytes("cr\rlf\ncrlf\r\nlfcr\n\rcrcrlf\r\r\n");
+    for (int i = 0; i < 256; ++i)
+        bytes.append(char(i));
+    bytes.append("\n\r");
+    return bytes;
+}
+
+std::string str(const QString& s) {
+    return s.toStdString();
+}
+
+class PyFtp : public ::testing::Test {
+protected:
+    void SetUp() override {
+        server = std::make_unique<PyFtpServer>(root.path());
+        ASSERT_TRUE(server->running()) << str(server->error());
+        client.HostName = "127.0.0.1";
+        client.Port = std::to_string(server->port());
+        client.UserName = "wertan";
+        client.PassWord = "tajne";
+    }
+
+    void login() { ASSERT_TRUE(client.Connect()) << client.ErrorMessage(); }
+
+    TempDir root;  // served by the server
+    TempDir local; // the client's side
+    std::unique_ptr<PyFtpServer> server;
+    TFtpClient client;
+    ClientProbe probe{client};
+};
+
+TEST_F(PyFtp, LogsInWithUserAndPasswordAndQuits) {
+    ASSERT_TRUE(client.Connect()) << client.ErrorMessage();
+    EXPECT_TRUE(client.Connected());
+    EXPECT_EQ(client.State(), FtpState::Ready);
+    EXPECT_EQ(client.ReplyCode(), 230);
+    EXPECT_EQ(probe.connected, std::vector<int>{0});
+    EXPECT_EQ(probe.commands(), (std::vector<std::string>{"USER wertan", "PASS ********"}));
+    EXPECT_FALSE(probe.displayedContaining("tajne")) << "the password must not reach the display";
+    EXPECT_TRUE(probe.displayedContaining("< 220 "));
+
+    ASSERT_TRUE(client.Quit()) << client.ErrorMessage();
+    EXPECT_FALSE(client.Connected());
+    EXPECT_EQ(client.State(), FtpState::NotConnected);
+    EXPECT_EQ(client.ReplyCode(), 221);
+    EXPECT_EQ(probe.closed, std::vector<int>{0});
+    EXPECT_EQ(probe.done,
+              (std::vector<std::pair<FtpRequest, int>>{{FtpRequest::Connect, 0}, {FtpRequest::Quit, 0}}));
+}
+
+TEST_F(PyFtp, UserAcceptedAtUserGetsNoPass) {
+    client.UserName = "bezhasla";
+    client.PassWord.clear();
+    ASSERT_TRUE(client.Connect()) << client.ErrorMessage();
+    EXPECT_EQ(client.ReplyCode(), 230);
+    EXPECT_EQ(probe.commands(), std::vector<std::string>{"USER bezhasla"});
+}
+
+TEST_F(PyFtp, RefusedLoginFailsAndLeavesNoSessionBehind) {
+    struct Case {
+        const char* password;
+        int code;
+        const char* message;
+    };
+    const Case cases[] = {{"zle", 530, "530 Authentication failed."}, {"", 500, "Password emtpy"}};
+    for (const Case& c : cases) {
+        client.PassWord = c.password;
+        probe.done.clear();
+        EXPECT_FALSE(client.Connect()) << c.password;
+        EXPECT_EQ(client.ErrorMessage(), c.message);
+        EXPECT_EQ(client.ReplyCode(), c.code);
+        EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Connect, c.code));
+        EXPECT_FALSE(client.Connected());
+        EXPECT_EQ(client.State(), FtpState::NotConnected);
+    }
+    client.PassWord = "tajne";
+    EXPECT_TRUE(client.Connect()) << client.ErrorMessage();
+    EXPECT_TRUE(client.ErrorMessage().empty());
+}
+
+TEST_F(PyFtp, DirectoryRequestsReportDirectoriesSizesAndCodes) {
+    root.write("plik.txt", QByteArray(1234, 'x'));
+    login();
+    struct Step {
+        const char* what;
+        std::function<bool()> run;
+        FtpRequest kind;
+        int error;
+        std::string directory; // expected ReplyDirectory after success
+    };
+    const auto withFile = [this](const char* name, bool (TFtpClient::*request)()) {
+        return [this, name, request] {
+            client.HostFileName = name;
+            return (client.*request)();
+        };
+    };
+    const auto cwd = [this](const char* name) {
+        return [this, name] {
+            client.HostDirName = name;
+            return client.Cwd();
+        };
+    };
+    const std::vector<Step> steps = {
+        {"pwd", [this] { return client.Pwd(); }, FtpRequest::Pwd, 0, "/"},
+        {"mkd", withFile("nowy", &TFtpClient::Mkd), FtpRequest::Mkd, 0, "/nowy"},
+        {"mkd existing", withFile("nowy", &TFtpClient::Mkd), FtpRequest::Mkd, 550, ""},
+        {"cwd", cwd("nowy"), FtpRequest::Cwd, 0, "/nowy"},
+        {"pwd inside", [this] { return client.Pwd(); }, FtpRequest::Pwd, 0, "/nowy"},
+        {"cdup", [this] { return client.CdUp(); }, FtpRequest::CdUp, 0, "/"},
+        {"cwd missing", cwd("brak"), FtpRequest::Cwd, 550, ""},
+        {"size", withFile("plik.txt", &TFtpClient::Size), FtpRequest::Size, 0, ""},
+        {"size missing", withFile("brak.txt", &TFtpClient::Size), FtpRequest::Size, 550, ""},
+        {"dele", withFile("plik.txt", &TFtpClient::Dele), FtpRequest::Dele, 0, ""},
+        {"dele missing", withFile("plik.txt", &TFtpClient::Dele), FtpRequest::Dele, 550, ""},
+    };
+    for (const Step& step : steps) {
+        probe.done.clear();
+        const bool ok = step.run();
+        EXPECT_EQ(ok, step.error == 0) << step.what << ": " << client.ErrorMessage();
+        EXPECT_EQ(probe.done, (std::vector<std::pair<FtpRequest, int>>{{step.kind, step.error}}))
+            << step.what;
+        EXPECT_EQ(client.State(), FtpState::Ready) << step.what;
+        if (step.error != 0) {
+            EXPECT_EQ(client.ReplyCode(), step.error) << step.what;
+            EXPECT_EQ(client.ErrorMessage(), client.ReplyText()) << step.what;
+            EXPECT_EQ(client.ErrorMessage().substr(0, 4), std::to_string(step.error) + " ") << step.what;
+        } else {
+            EXPECT_TRUE(client.ErrorMessage().empty()) << step.what;
+            if (step.kind != FtpRequest::Size && step.kind != FtpRequest::Dele) {
+                EXPECT_EQ(client.ReplyDirectory(), step.directory) << step.what;
+            }
+        }
+        if (std::string(step.what) == "size") {
+            EXPECT_EQ(client.ReplySize(), 1234);
+        }
+    }
+    EXPECT_TRUE(QDir(root.file("nowy")).exists());
+    EXPECT_FALSE(QFile::exists(root.file("plik.txt")));
+}
+
+TEST_F(PyFtp, ListsTheCurrentOrANamedDirectoryIntoTheLocalFile) {
+    root.write("a.php", "<?php");
+    root.write("sub/b.txt", "b");
+    login();
+    client.LocalFileName = local.file("FTPDIR.TXT");
+
+    client.HostFileName.clear();
+    ASSERT_TRUE(client.Dir()) << client.ErrorMessage();
+    EXPECT_EQ(probe.commands().back(), "LIST");
+    QByteArray listing = wertan::test::readAll(client.LocalFileName);
+    EXPECT_TRUE(listing.contains(" a.php\r\n")) << listing.toStdString();
+    EXPECT_TRUE(listing.contains(" sub\r\n")) << listing.toStdString();
+    EXPECT_TRUE(listing.startsWith('d') || listing.startsWith('-'));
+
+    client.HostFileName = "sub";
+    ASSERT_TRUE(client.Dir()) << client.ErrorMessage();
+    EXPECT_EQ(probe.commands().back(), "LIST sub");
+    listing = wertan::test::readAll(client.LocalFileName);
+    EXPECT_TRUE(listing.contains(" b.txt\r\n")) << listing.toStdString();
+    EXPECT_FALSE(listing.contains("a.php"));
+
+    // A failed listing leaves the earlier listing file as it was.
+    client.HostFileName = "brak";
+    EXPECT_FALSE(client.Dir());
+    EXPECT_EQ(client.ReplyCode(), 550);
+    EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Dir, 550));
+    EXPECT_EQ(wertan::test::readAll(client.LocalFileName), listing);
+    EXPECT_EQ(client.State(), FtpState::Ready);
+}
+
+class PyFtpTransfer : public PyFtp, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(PyFtpTransfer, PutAndGetKeepEveryByte) {
+    client.Passive = GetParam();
+    login();
+    struct File {
+        const char* name;
+        QByteArray bytes;
+    };
+    const File files[] = {
+        {"pusty.bin", QByteArray()},
+        {"jeden_blok.bin", randomBytes(1000, 1)},
+        {"konce_linii.bin", lineEndsAndAllBytes()},
+        {"duzy.bin", randomBytes(5 * 1024 * 1024 + 17, 2)},
+    };
+    for (const File& file : files) {
+        client.LocalFileName = local.write(file.name, file.bytes);
+        client.HostFileName = file.name;
+        ASSERT_TRUE(client.Put()) << file.name << ": " << client.ErrorMessage();
+        EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Put, 0)) << file.name;
+        EXPECT_TRUE(wertan::test::readAll(root.file(file.name)) == file.bytes)
+            << file.name << " on the server";
+
+        client.LocalFileName = local.file(QStringLiteral("z_serwera_") + file.name);
+        ASSERT_TRUE(client.Get()) << file.name << ": " << client.ErrorMessage();
+        EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Get, 0)) << file.name;
+        EXPECT_TRUE(wertan::test::readAll(client.LocalFileName) == file.bytes)
+            << file.name << " fetched back";
+        EXPECT_TRUE(
+            probe.displayed("! " + std::to_string(file.bytes.size()) + " bytes received/sent in 0 seconds") ||
+            probe.displayedContaining("! " + std::to_string(file.bytes.size()) + " bytes received/sent in "))
+            << file.name;
+    }
+    const std::vector<std::string> sent = probe.commands();
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "TYPE I"), 1) << "binary type is set once per session";
+    const auto startsWith = [&sent](const std::string& prefix) {
+        return std::count_if(sent.begin(), sent.end(),
+                             [&](const std::string& c) { return c.rfind(prefix, 0) == 0; });
+    };
+    if (GetParam()) {
+        EXPECT_EQ(startsWith("EPSV"), 8);
+        EXPECT_EQ(startsWith("PORT"), 0);
+    } else {
+        EXPECT_EQ(startsWith("PORT 127,0,0,1,"), 8);
+        EXPECT_EQ(startsWith("EPSV"), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, PyFtpTransfer, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Passive" : "Active";
+                         });
+
+TEST_F(PyFtp, ProgressFollowsEveryBlock) {
+    login();
+    const QByteArray bytes = randomBytes(10000, 3);
+    client.LocalFileName = local.write("postep.bin", bytes);
+    client.HostFileName = "postep.bin";
+    ASSERT_TRUE(client.Put()) << client.ErrorMessage();
+    EXPECT_EQ(probe.progress, (std::vector<std::int64_t>{1514, 3028, 4542, 6056, 7570, 9084, 10000}));
+
+    probe.progress.clear();
+    client.LocalFileName = local.file("postep_z_serwera.bin");
+    ASSERT_TRUE(client.Get()) << client.ErrorMessage();
+    ASSERT_FALSE(probe.progress.empty());
+    EXPECT_TRUE(std::is_sorted(probe.progress.begin(), probe.progress.end()));
+    EXPECT_EQ(std::adjacent_find(probe.progress.begin(), probe.progress.end()), probe.progress.end());
+    EXPECT_EQ(probe.progress.back(), 10000);
+}
+
+TEST_F(PyFtp, AbortFlagEndsTheTransferAndKeepsTheOldLocalFile) {
+    root.write("duzy.bin", randomBytes(4 * 1024 * 1024, 4));
+    login();
+    client.LocalFileName = local.write("duzy.bin", "stara zawartosc");
+    client.HostFileName = "duzy.bin";
+    probe.onProgress = [](std::int64_t, bool& abort) { abort = true; };
+    EXPECT_FALSE(client.Get());
+    EXPECT_TRUE(probe.displayed("! Abort requested"));
+    EXPECT_EQ(client.ErrorMessage(), "426 Abort requested");
+    EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Get, 426));
+    EXPECT_EQ(probe.progress.size(), 1u);
+    EXPECT_EQ(wertan::test::readAll(client.LocalFileName), QByteArray("stara zawartosc"));
+
+    // An aborted upload fails too, whatever the server says of the part it received.
+    probe.progress.clear();
+    client.LocalFileName = local.write("wysylany.bin", randomBytes(100000, 5));
+    client.HostFileName = "wysylany.bin";
+    EXPECT_FALSE(client.Put());
+    EXPECT_EQ(client.ErrorMessage(), "426 Abort requested");
+    EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Put, 426));
+
+    probe.onProgress = nullptr;
+    EXPECT_TRUE(client.Connected());
+    EXPECT_TRUE(client.Pwd()) << client.ErrorMessage();
+}
+
+TEST_F(PyFtp, LocalWriteFailureFailsTheDownloadAndKeepsTheOldFile) {
+    root.write("duzy.bin", randomBytes(3 * 1024 * 1024, 6));
+    login();
+    client.LocalFileName = local.write("duzy.bin", "stara zawartosc");
+    client.HostFileName = "duzy.bin";
+    {
+        wertan::test::FileSizeLimit limit(200 * 1024);
+        EXPECT_FALSE(client.Get());
+    }
+    EXPECT_EQ(client.ErrorMessage().rfind(
+                  "426 Nie można zapisać pliku lokalnego " + str(client.LocalFileName) + ": ", 0),
+              0u)
+        << client.ErrorMessage();
+    EXPECT_EQ(client.ReplyCode(), 426);
+    EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Get, 426));
+    EXPECT_EQ(wertan::test::readAll(client.LocalFileName), QByteArray("stara zawartosc"));
+    EXPECT_EQ(QDir(local.path()).entryList(QDir::Files), QStringList{"duzy.bin"})
+        << "no temporary file is left";
+    EXPECT_TRUE(client.Pwd()) << client.ErrorMessage();
+}
+
+TEST_F(PyFtp, UnopenableLocalFileEndsTheTransferBeforeAnythingIsSent) {
+    login();
+    const QString missing = local.file("brak/plik.bin");
+    struct Case {
+        FtpRequest kind;
+        bool (TFtpClient::*request)();
+        std::string message;
+    };
+    const Case cases[] = {
+        {FtpRequest::Get, &TFtpClient::Get, "Unable to open local file " + str(missing)},
+        {FtpRequest::Dir, &TFtpClient::Dir, "Unable to open local file " + str(missing)},
+        {FtpRequest::Put, &TFtpClient::Put, "426 Unable to open local file " + str(missing)},
+    };
+    for (const Case& c : cases) {
+        client.LocalFileName = missing;
+        client.HostFileName = "plik.bin";
+        const std::size_t sentBefore = probe.commands().size();
+        EXPECT_FALSE((client.*c.request)());
+        EXPECT_EQ(client.ErrorMessage(), c.message);
+        EXPECT_EQ(client.ReplyCode(), 426);
+        EXPECT_EQ(probe.lastDone(), std::pair(c.kind, 426));
+        EXPECT_EQ(probe.commands().size(), sentBefore);
+        EXPECT_EQ(client.State(), FtpState::Ready);
+    }
+}
+
+TEST_F(PyFtp, RequestsThatCannotStartFailAtOnceWithTheirMessage) {
+    EXPECT_FALSE(client.Pwd());
+    EXPECT_EQ(client.ErrorMessage(), "FTP component not connected");
+    client.UserName.clear();
+    EXPECT_FALSE(client.Connect());
+    EXPECT_EQ(client.ErrorMessage(), "UserName emtpy");
+    client.UserName = "wertan";
+    login();
+
+    struct Case {
+        const char* what;
+        std::function<bool()> run;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"connect again", [this] { return client.Connect(); }, "FTP component already connected"},
+        {"cwd without a directory",
+         [this] {
+             client.HostDirName.clear();
+             return client.Cwd();
+         },
+         "HostDirName emtpy"},
+        {"get without a local file",
+         [this] {
+             client.LocalFileName.clear();
+             client.HostFileName = "a";
+             return client.Get();
+         },
+         "LocalFileName empty"},
+        {"line break in a name",
+         [this] {
+             client.HostFileName = "a\r\nDELE b";
+             return client.Size();
+         },
+         "Niedozwolony znak (CR, LF lub NUL) w parametrze polecenia FTP"},
+    };
+    const std::size_t doneBefore = probe.done.size();
+    const std::size_t sentBefore = probe.commands().size();
+    for (const Case& c : cases) {
+        EXPECT_FALSE(c.run()) << c.what;
+        EXPECT_EQ(client.ErrorMessage(), c.message) << c.what;
+        EXPECT_TRUE(probe.displayed("! " + c.message)) << c.what;
+        EXPECT_EQ(client.State(), FtpState::Ready) << c.what;
+    }
+    EXPECT_EQ(probe.done.size(), doneBefore) << "a request that never started is not reported done";
+    EXPECT_EQ(probe.commands().size(), sentBefore);
+}
+
+TEST_F(PyFtp, ASecondRequestWhileOneRunsIsRefused) {
+    root.write("plik.bin", randomBytes(300000, 7));
+    login();
+    client.LocalFileName = local.file("plik.bin");
+    client.HostFileName = "plik.bin";
+    std::vector<std::pair<bool, std::string>> nested;
+    probe.onProgress = [&](std::int64_t, bool&) {
+        if (nested.empty()) {
+            const bool ok = client.Pwd();
+            nested.emplace_back(ok, client.ErrorMessage());
+        }
+    };
+    ASSERT_TRUE(client.Get()) << client.ErrorMessage();
+    ASSERT_EQ(nested.size(), 1u);
+    EXPECT_FALSE(nested[0].first);
+    EXPECT_EQ(nested[0].second, "FTP component not ready");
+    EXPECT_TRUE(client.ErrorMessage().empty()) << "the running request keeps its own result";
+    EXPECT_EQ(wertan::test::readAll(client.LocalFileName).size(), 300000);
+}
+
+} // namespace
