@@ -1,1 +1,43 @@
-int main() { return 0; }
+// The program's entry: welcome window, main window, the other windows, the event loop.
+#include "platform/program_paths.h"
+#include "platform/qt/qt_keyboard_toggles.h"
+#include "platform/qt/qt_launcher.h"
+#include "platform/qt/qt_prompts.h"
+#include "platform/settings_store.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/welcome_window.h"
+
+#include <QApplication>
+#include <QTabWidget>
+#include <memory>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Wertan PHP"));
+
+    auto welcome = std::make_unique<wertan::TFormWelcome>();
+    welcome->show();
+    welcome->repaint();
+    QApplication::processEvents();
+
+    QApplication::setApplicationName(QStringLiteral("Wertan PHP"));
+    wertan::QtPrompts prompts;
+    wertan::SettingsStore store;
+    wertan::QtLauncher launcher;
+    wertan::QtKeyboardToggles keyboard;
+    wertan::ShellServices services{prompts, store, launcher, keyboard,
+                                   wertan::ProgramPaths(QApplication::applicationDirPath())};
+
+    wertan::TFormMainPHP mainWindow(services);
+    prompts.setParent(&mainWindow);
+    mainWindow.show();
+    mainWindow.repaint();
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    mainWindow.createOtherWindows(arguments);
+
+    welcome.reset();
+    mainWindow.toolPages()->setCurrentIndex(0);
+    return QApplication::exec();
+}

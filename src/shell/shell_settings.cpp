@@ -1,0 +1,11 @@
+#include "shell/shell_settings.h"
+
+#include <QDir>
+
+namespace wertan {
+
+QString defaultDocumentRoot() { return QDir::homePath() + QStringLiteral("/public_html/"); }
+
+QString defaultTestUrl() { return QStringLiteral("http://localhost/index.php3"); }
+
+} // namespace wertan

@@ -1,0 +1,574 @@
+#include "shell/ui/document_workspace.h"
+
+#include "editor/ui/code_editor.h"
+#include "editor/ui/editor_environment.h"
+#include "platform/prompts.h"
+#include "shell/shell_settings.h"
+#include "shell/text_utils.h"
+#include "shell/ui/document_page.h"
+#include "shell/win1250.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMenu>
+#include <QPainter>
+#include <QTabWidget>
+
+namespace wertan {
+
+namespace {
+const QString kOpenFilter = QStringLiteral(
+    "Pliki PHP|*.php4;*.php;*.php3;*.phtml;*.inc|Pliki PHP3 (*.PHP3)|*.php3|Pliki PHP4 (*.PHP4,*.PHP)|*.php4;*.php|"
+    "Pliki załączników (*.INC)|*.inc|Inne załączniki (*.PHTML,*.SHTML)|*.phtml,*.shtml|Pliki SQL (*.SQL)|*.sql|"
+    "Dokumnet HTML |*.html;*.htm|Dokument tekstowy (*.TXT)|*.txt|Wszystkie pliki (*.*)|*.*");
+const QString kSaveFilter = QStringLiteral(
+    "Pliki PHP3 (*.PHP3)|*.php3|Pliki PHP4 (*.PHP4)|*.php4|Pliki załączników (*.INC)|*.inc|"
+    "Inne załączniki (*.PHTML,*.SHTML)|*.phtml,*.shtml|Pliki SQL (*.SQL)|*.sql|Dokumnet HTML |*.html;*.htm|"
+    "Wszystkie pliki (*.*)|*.*");
+
+// Line breaks inside inserted text become the document's own CR LF.
+QString withCrLf(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r')) {
+            out += QStringLiteral("\r\n");
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+        } else if (c == QLatin1Char('\n')) {
+            out += QStringLiteral("\r\n");
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+} // namespace
+
+DocumentWorkspace::DocumentWorkspace(QTabWidget* tabs, EditorEnvironment& environment, ShellSettings& settings,
+                                     Prompts& prompts, QObject* parent)
+    : QObject(parent), tabs_(tabs), environment_(environment), settings_(settings), prompts_(prompts),
+      documentList_(new QMenu(tabs)) {
+    documentList_->setObjectName(QStringLiteral("DocumentList"));
+    connect(tabs_, &QTabWidget::currentChanged, this, &DocumentWorkspace::onCurrentChanged);
+    connect(documentList_, &QMenu::aboutToShow, this, [this] {
+        // Each time the list opens every item shows the picture of its tab's mark.
+        const auto items = documentList_->actions();
+        for (int i = 0; i < items.size() && i < count(); ++i)
+            items[i]->setIcon(markIcon(page(i)->mark()));
+    });
+}
+
+DocumentWorkspace::~DocumentWorkspace() = default;
+
+int DocumentWorkspace::count() const { return tabs_->count(); }
+
+DocumentPage* DocumentWorkspace::page(int index) const { return qobject_cast<DocumentPage*>(tabs_->widget(index)); }
+
+DocumentPage* DocumentWorkspace::activePage() const { return qobject_cast<DocumentPage*>(tabs_->currentWidget()); }
+
+CodeEditor* DocumentWorkspace::activeEditor() const {
+    DocumentPage* p = activePage();
+    return p ? p->editor() : nullptr;
+}
+
+int DocumentWorkspace::activeIndex() const { return tabs_->currentIndex(); }
+
+void DocumentWorkspace::activate(int index) {
+    programmaticSwitch_ = true;
+    tabs_->setCurrentIndex(index);
+    programmaticSwitch_ = false;
+}
+
+QIcon DocumentWorkspace::markIcon(int mark) {
+    static QIcon icons[4];
+    if (mark < 0 || mark > 3)
+        mark = 0;
+    if (icons[mark].isNull()) {
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        // A sheet of paper; remote documents are drawn blue, changed ones carry a red dot.
+        const bool remote = mark >= 2;
+        p.setPen(QColor(80, 80, 80));
+        p.setBrush(remote ? QColor(200, 220, 255) : QColor(255, 255, 255));
+        p.drawRect(QRectF(2.5, 1.5, 10, 13));
+        p.setPen(remote ? QColor(40, 80, 200) : QColor(150, 150, 150));
+        for (int y = 5; y <= 11; y += 3)
+            p.drawLine(QPointF(4.5, y + 0.5), QPointF(10.5, y + 0.5));
+        if (mark % 2 == 1) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(220, 30, 30));
+            p.drawEllipse(QRectF(9, 9, 6.5, 6.5));
+        }
+        icons[mark] = QIcon(pixmap);
+    }
+    return icons[mark];
+}
+
+QString DocumentWorkspace::changedQuestion(const QString& caption) {
+    return QStringLiteral("Plik: ") + caption + QStringLiteral(", został zmieniony. Zapisać teraz?");
+}
+
+void DocumentWorkspace::refreshTabPicture(DocumentPage* p) {
+    const int index = tabs_->indexOf(p);
+    if (index >= 0) {
+        tabs_->setTabIcon(index, markIcon(p->mark()));
+        tabs_->setTabText(index, p->caption());
+        tabs_->setTabToolTip(index, QString()); // hints are off on the tab set
+    }
+}
+
+DocumentPage* DocumentWorkspace::createPage(const QString& caption, const QString& path, int mark) {
+    auto* p = new DocumentPage(caption, path, mark);
+    const int index = tabs_->addTab(p, markIcon(mark), caption);
+    activate(index);
+    auto* editor = new CodeEditor(p);
+    p->setEditor(editor);
+    return p;
+}
+
+void DocumentWorkspace::connectEditor(DocumentPage* p) {
+    CodeEditor* editor = p->editor();
+    editor->setPopupMenu(popupMenu_);
+    connect(editor, &CodeEditor::statusChanged, this,
+            [this, editor](bool modifiedChanged) { onEditorStatus(editor, modifiedChanged); });
+}
+
+void DocumentWorkspace::onEditorStatus(CodeEditor* editor, bool modifiedChanged) {
+    settings_.currentLine = editor->caretLine();
+    settings_.currentColumn = editor->caretColumn();
+    emit statusText(0, QStringLiteral("Lin ") + QString::number(settings_.currentLine));
+    emit statusText(1, QStringLiteral("Kol ") + QString::number(settings_.currentColumn));
+    DocumentPage* active = activePage();
+    if (modifiedChanged && active && active->editor() && active->editor()->isModified() &&
+        !active->caption().endsWith(QLatin1Char('*'))) {
+        // The changed picture is the one after the document's own; it never goes past it, also
+        // when undo returns to the saved text and a later edit changes it again.
+        active->setMark(unchangedMark(active->isRemote()) + 1);
+        refreshTabPicture(active);
+        emit statusText(2, QStringLiteral("Zmieniony"));
+    }
+}
+
+void DocumentWorkspace::applyKind(CodeEditor* editor, ColouringKind kind) {
+    environment_.applyEditorOptions(editor, kind);
+    emit colouringApplied(kind);
+}
+
+DocumentPage* DocumentWorkspace::createStartupDocument() {
+    DocumentPage* p = createPage(QStringLiteral("Beznazwy"), QString(), 0);
+    environment_.setupEditor(p->editor());
+    connectEditor(p);
+    p->editor()->setDocumentBytes("<?php \r\n \r\n \r\n?>");
+    KeywordBar* bar = p->addKeywordBar(DocumentKind::Php);
+    if (hooks_.fillKeywordBar)
+        hooks_.fillKeywordBar(bar, DocumentKind::Php);
+    p->markSaved();
+    rebuildDocumentList();
+    return p;
+}
+
+DocumentPage* DocumentWorkspace::NewPhpDocument() {
+    ++settings_.untitledCounter;
+    const QString name = untitledName(settings_.untitledCounter);
+    DocumentPage* p = createPage(name, name, 0);
+    environment_.setupEditor(p->editor());
+    connectEditor(p);
+    p->editor()->setDocumentBytes("<?php \r\n \r\n \r\n?>");
+    KeywordBar* bar = p->addKeywordBar(DocumentKind::Php);
+    if (hooks_.fillKeywordBar)
+        hooks_.fillKeywordBar(bar, DocumentKind::Php);
+    p->markSaved();
+    rebuildDocumentList();
+    environment_.attachCompletionLists(p->editor());
+    return p;
+}
+
+DocumentPage* DocumentWorkspace::NewSqlDocument() {
+    ++settings_.untitledCounter;
+    const QString name = untitledName(settings_.untitledCounter);
+    DocumentPage* p = createPage(name, name, 0);
+    environment_.setupEditor(p->editor());
+    connectEditor(p);
+    applyKind(p->editor(), ColouringKind::Sql);
+    KeywordBar* bar = p->addKeywordBar(DocumentKind::Sql);
+    if (hooks_.fillKeywordBar)
+        hooks_.fillKeywordBar(bar, DocumentKind::Sql);
+    p->markSaved();
+    rebuildDocumentList();
+    environment_.attachCompletionLists(p->editor());
+    return p;
+}
+
+DocumentPage* DocumentWorkspace::NewCleanDocument() {
+    ++settings_.untitledCounter;
+    const QString name = untitledName(settings_.untitledCounter);
+    DocumentPage* p = createPage(name, name, 0);
+    // The basic set-up only: no pop-up menu, no reporting to the status bar and the mark.
+    environment_.basicSetup(p->editor());
+    applyKind(p->editor(), ColouringKind::Php);
+    KeywordBar* bar = p->addKeywordBar(DocumentKind::Php);
+    if (hooks_.fillKeywordBar)
+        hooks_.fillKeywordBar(bar, DocumentKind::Php);
+    p->markSaved();
+    rebuildDocumentList();
+    return p;
+}
+
+void DocumentWorkspace::OpenWithDialog() {
+    FileDialogRequest request;
+    request.filter = kOpenFilter;
+    request.defaultExtension = QStringLiteral("php3");
+    request.multiple = true;
+    const QStringList chosen = prompts_.openFiles(request);
+    for (const QString& file : filesToOpen(chosen))
+        OpenDocument(file, upperExtension(file));
+}
+
+DocumentPage* DocumentWorkspace::OpenDocument(const QString& path, const QString& extension,
+                                              const QString& remotePath, bool remote) {
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        if (hooks_.raiseMainWindow)
+            hooks_.raiseMainWindow();
+        return nullptr;
+    }
+    BusyCursor busy;
+    // The file is read before its page is made: a file that cannot be read opens no empty page
+    // that a later save would write over the real file.
+    std::string bytes;
+    QString error;
+    if (!readFileBytes(path, &bytes, &error)) {
+        prompts_.error(error);
+        return nullptr;
+    }
+    const QString caption = QFileInfo(path).fileName();
+    DocumentPage* p = remote ? createPage(caption, kRemoteMarker + remotePath, 2) : createPage(caption, path, 0);
+    environment_.setupEditor(p->editor());
+    connectEditor(p);
+    switch (documentKindForExtension(extension)) {
+    case DocumentKind::Php:
+        applyKind(p->editor(), ColouringKind::Php);
+        if (hooks_.fillKeywordBar)
+            hooks_.fillKeywordBar(p->addKeywordBar(DocumentKind::Php), DocumentKind::Php);
+        else
+            p->addKeywordBar(DocumentKind::Php);
+        break;
+    case DocumentKind::Sql:
+        applyKind(p->editor(), ColouringKind::Sql);
+        if (hooks_.fillKeywordBar)
+            hooks_.fillKeywordBar(p->addKeywordBar(DocumentKind::Sql), DocumentKind::Sql);
+        else
+            p->addKeywordBar(DocumentKind::Sql);
+        break;
+    case DocumentKind::Html:
+        applyKind(p->editor(), ColouringKind::Html);
+        p->addKeywordBar(DocumentKind::Html);
+        break;
+    case DocumentKind::Other:
+        break;
+    }
+    p->editor()->setDocumentBytes(bytes);
+    p->markSaved();
+    rebuildDocumentList();
+    if (hooks_.raiseMainWindow)
+        hooks_.raiseMainWindow();
+    return p;
+}
+
+bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool askAboutLostCharacters) {
+    std::size_t lost = 0;
+    const std::string bytes = toCrLfLines(p->editor()->documentBytes(&lost));
+    if (lost > 0 && askAboutLostCharacters) {
+        const QString question =
+            QStringLiteral("Dokument %1 zawiera znaki spoza strony kodowej Windows-1250 (%2), które zostaną "
+                           "zapisane jako \"?\". Zapisać mimo to?")
+                .arg(p->caption())
+                .arg(lost);
+        if (prompts_.confirm(question, Buttons::YesNo) != Answer::Yes)
+            return false;
+    }
+    QString error;
+    if (!writeFileAtomically(path, bytes, &error)) {
+        prompts_.error(error);
+        return false;
+    }
+    return true;
+}
+
+bool DocumentWorkspace::SaveDocument() {
+    DocumentPage* p = activePage();
+    if (!p)
+        return false;
+    const bool remote = p->isRemote();
+    if (!remote && (p->path().isEmpty() || !QFileInfo(p->path()).isFile()))
+        return SaveDocumentAs();
+    if (hooks_.convertBeforeSave)
+        hooks_.convertBeforeSave(p->editor());
+    if (!remote) {
+        if (hooks_.addRecentDocument)
+            hooks_.addRecentDocument(p->path());
+        if (!writeDocument(p, p->path(), true))
+            return false;
+        p->markSaved();
+        p->setMark(0);
+        refreshTabPicture(p);
+        emit statusText(2, QString());
+        return true;
+    }
+    const QString remotePath = p->path().mid(5);
+    if (!hooks_.ftpWorkingFolder || !hooks_.storeBack) {
+        prompts_.error(QStringLiteral("Nie można zapisać pliku %1 na serwerze FTP: połączenia FTP nie są dostępne.")
+                           .arg(remotePath));
+        return false;
+    }
+    const QString folder = hooks_.ftpWorkingFolder();
+    const QString localCopy =
+        folder + QDir::separator() + QString::fromStdString(ExtractUrlFileName(remotePath.toStdString()));
+    if (!writeDocument(p, localCopy, true))
+        return false;
+    if (!hooks_.storeBack(remotePath))
+        return false;
+    p->markSaved();
+    p->setMark(2);
+    refreshTabPicture(p);
+    emit statusText(2, QString());
+    return true;
+}
+
+bool DocumentWorkspace::SaveDocumentAs() {
+    DocumentPage* p = activePage();
+    if (!p)
+        return false;
+    FileDialogRequest request;
+    request.filter = kSaveFilter;
+    request.defaultExtension = QStringLiteral("php3");
+    if (!p->isRemote() && QFileInfo(p->path()).isAbsolute()) {
+        request.directory = QFileInfo(p->path()).path();
+        request.fileName = QFileInfo(p->path()).fileName();
+    }
+    const QString chosen = prompts_.saveFile(request);
+    if (chosen.isEmpty())
+        return false;
+    if (!writeDocument(p, chosen, true))
+        return false;
+    // The project's file list takes the new file only while a project is open.
+    if (settings_.project.projectOpen && hooks_.appendToProjectFileList)
+        hooks_.appendToProjectFileList(chosen);
+    p->setCaption(QFileInfo(chosen).fileName());
+    p->setPath(chosen);
+    p->markSaved();
+    p->setMark(0);
+    refreshTabPicture(p);
+    emit statusText(2, QString());
+    return true;
+}
+
+void DocumentWorkspace::closePage(int index) {
+    DocumentPage* p = page(index);
+    tabs_->blockSignals(true);
+    tabs_->removeTab(index);
+    tabs_->blockSignals(false);
+    p->deleteLater();
+    p->hide();
+    // Step back one tab: the one before the closed tab, or the last when the first was closed.
+    const int target = index > 0 ? index - 1 : count() - 1;
+    programmaticSwitch_ = true;
+    tabs_->setCurrentIndex(target);
+    programmaticSwitch_ = false;
+    afterUserSwitch();
+}
+
+bool DocumentWorkspace::CloseDocument() {
+    DocumentPage* p = activePage();
+    if (!p)
+        return false;
+    if (p->isChanged()) {
+        switch (prompts_.confirm(changedQuestion(p->caption()), Buttons::YesNoCancel)) {
+        case Answer::Yes:
+            // A save that was cancelled or failed keeps the document open: closing it would lose the text.
+            if (!SaveDocument())
+                return false;
+            break;
+        case Answer::No:
+            break;
+        default:
+            return false;
+        }
+    }
+    closePage(tabs_->indexOf(p));
+    return true;
+}
+
+void DocumentWorkspace::CloseActive() {
+    if (count() <= 1)
+        return;
+    CloseDocument();
+    rebuildDocumentList();
+}
+
+void DocumentWorkspace::CloseAll() {
+    if (count() > 1) {
+        for (int i = count() - 1; i >= 1; --i) {
+            if (i >= count())
+                continue;
+            activate(i);
+            CloseDocument();
+        }
+    }
+    if (hooks_.projectFileListCheck)
+        hooks_.projectFileListCheck();
+    rebuildDocumentList();
+}
+
+void DocumentWorkspace::PasteIntoNewDocument() {
+    DocumentPage* p = NewPhpDocument();
+    p->editor()->clear();
+    p->editor()->paste();
+}
+
+bool DocumentWorkspace::canOpenFileAtSelection() const {
+    CodeEditor* editor = activeEditor();
+    return editor && editor->hasSelectedText();
+}
+
+void DocumentWorkspace::OpenFileAtSelection() {
+    CodeEditor* editor = activeEditor();
+    DocumentPage* p = activePage();
+    if (!editor || !editor->hasSelectedText())
+        return;
+    const QString selection = editor->selectedText();
+    const QString path = pathNamedBySelection(selection, p->isRemote() ? QString() : p->path());
+    OpenDocument(path, upperExtension(selection));
+}
+
+int DocumentWorkspace::FindDocumentTab(const QString& name) const {
+    for (int i = 0; i < count(); ++i)
+        if (page(i)->caption() == name)
+            return i;
+    return -1;
+}
+
+void DocumentWorkspace::onCurrentChanged(int) {
+    if (!programmaticSwitch_)
+        afterUserSwitch();
+}
+
+void DocumentWorkspace::afterUserSwitch() {
+    DocumentPage* p = activePage();
+    if (!p)
+        return;
+    emit userSwitchedTab();
+    environment_.attachCompletionLists(p->editor());
+    emit statusText(2, p->isChanged() ? QStringLiteral("Zmieniony") : QString());
+}
+
+void DocumentWorkspace::rebuildDocumentList() {
+    documentList_->clear();
+    for (int i = 0; i < count(); ++i) {
+        const QString caption = page(i)->caption();
+        QAction* item = documentList_->addAction(caption);
+        item->setStatusTip(QStringLiteral("Przenosi na zakładkę: ") + caption);
+        connect(item, &QAction::triggered, this, [this, i] {
+            if (i < count())
+                activate(i);
+        });
+    }
+}
+
+void DocumentWorkspace::InsertText(const QString& text) {
+    CodeEditor* editor = activeEditor();
+    if (!editor)
+        return;
+    const QByteArray utf8 = withCrLf(text).toUtf8();
+    editor->beginUndoAction();
+    if (!editor->hasSelectedText()) {
+        // A caret past the end of its line: fill the line with spaces up to the caret first.
+        const int virtualSpace = editor->caretVirtualSpace();
+        if (virtualSpace > 0) {
+            const long position = editor->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+            const QByteArray spaces(virtualSpace, ' ');
+            editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, static_cast<unsigned long>(position),
+                                  spaces.constData());
+            editor->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(position + virtualSpace));
+        }
+    }
+    editor->SendScintilla(QsciScintillaBase::SCI_REPLACESEL, static_cast<unsigned long>(0), utf8.constData());
+    editor->endUndoAction();
+}
+
+void DocumentWorkspace::InsertText(const std::string& win1250) { InsertText(fromWin1250(win1250)); }
+
+void DocumentWorkspace::InsertLine(const QString& text) { InsertText(QStringLiteral("\r") + text); }
+
+void DocumentWorkspace::InsertLine(const std::string& win1250) { InsertLine(fromWin1250(win1250)); }
+
+void DocumentWorkspace::InsertAtLine(const QString& text, int index) {
+    DocumentPage* p = activePage();
+    CodeEditor* editor = activeEditor();
+    if (!editor)
+        return;
+    const bool wasChanged = p->isChanged();
+    const long length = editor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    const long scintillaLines = editor->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
+    // A text that ends with a line break has one line fewer than the editor counts.
+    const long lastStart = editor->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                                                 static_cast<unsigned long>(scintillaLines - 1));
+    const bool endsWithBreak = length > 0 && lastStart == length;
+    const long lines = length == 0 ? 0 : (endsWithBreak ? scintillaLines - 1 : scintillaLines);
+    if (index < -1)
+        index = 0;
+    QString insertion;
+    long position = 0;
+    if (index == -1 || index >= lines) {
+        position = length;
+        insertion = (length == 0 || endsWithBreak) ? withCrLf(text) + (endsWithBreak ? QStringLiteral("\r\n") : QString())
+                                                   : QStringLiteral("\r\n") + withCrLf(text);
+    } else {
+        position = editor->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(index));
+        insertion = withCrLf(text) + QStringLiteral("\r\n");
+    }
+    const QByteArray utf8 = insertion.toUtf8();
+    editor->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(0));
+    editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, static_cast<unsigned long>(position), utf8.constData());
+    editor->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(1));
+    // Undo steps recorded before the insertion no longer fit the text; replaying them would
+    // corrupt it, so they are dropped. The changed state stays as it was.
+    editor->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    if (wasChanged)
+        p->setChangedWithoutUndo();
+    else
+        editor->setModified(false);
+}
+
+void DocumentWorkspace::InsertAtLine(const std::string& win1250, int index) { InsertAtLine(fromWin1250(win1250), index); }
+
+bool DocumentWorkspace::DocumentContains(const std::string& win1250) const {
+    CodeEditor* editor = activeEditor();
+    if (!editor)
+        return false;
+    const std::string bytes = editor->documentBytes();
+    std::size_t start = 0;
+    while (start <= bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        if (FindTextNoCase(win1250, std::string_view(bytes).substr(start, end - start), 0) >= 0)
+            return true;
+        if (end == bytes.size())
+            break;
+        start = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
+    }
+    return false;
+}
+
+} // namespace wertan

@@ -1,0 +1,135 @@
+#pragma once
+// The set of open documents on the "Kod" page: creating, opening, saving and closing them, the
+// list behind the "Z" button, and the insertion operations every generator uses.
+#include "editor/colouring_kind.h"
+#include "shell/document_text.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+
+class QIcon;
+class QMenu;
+class QTabWidget;
+
+namespace wertan {
+
+class CodeEditor;
+class DocumentPage;
+class EditorEnvironment;
+class KeywordBar;
+class Launcher;
+class Prompts;
+struct ShellSettings;
+
+// Where later subsystems plug into the document operations. Each is optional.
+struct WorkspaceHooks {
+    // Converts the active document's text before a save, as the program options ask.
+    std::function<void(CodeEditor*)> convertBeforeSave;
+    // Records a document saved over its own file in the reopen list.
+    std::function<void(const QString& path)> addRecentDocument;
+    // The folder where remote documents are written before they are sent back.
+    std::function<QString()> ftpWorkingFolder;
+    // Sends a remote document back to its server; true on success.
+    std::function<bool(const QString& remotePath)> storeBack;
+    // Appends a path to the open project's file list and writes the list.
+    std::function<void(const QString& path)> appendToProjectFileList;
+    // The project's file-list check after "close all".
+    std::function<void()> projectFileListCheck;
+    // Puts the keyword buttons on a new page's bar.
+    std::function<void(KeywordBar*, DocumentKind)> fillKeywordBar;
+    // Brings the main window to the foreground.
+    std::function<void()> raiseMainWindow;
+};
+
+class DocumentWorkspace : public QObject {
+    Q_OBJECT
+public:
+    DocumentWorkspace(QTabWidget* tabs, EditorEnvironment& environment, ShellSettings& settings, Prompts& prompts,
+                      QObject* parent = nullptr);
+    ~DocumentWorkspace() override;
+
+    WorkspaceHooks& hooks() { return hooks_; }
+    QTabWidget* tabs() const { return tabs_; }
+    QMenu* documentList() const { return documentList_; }
+    // The editor pop-up menu every page's editor shows.
+    void setEditorPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+
+    int count() const;
+    DocumentPage* page(int index) const;
+    DocumentPage* activePage() const;
+    CodeEditor* activeEditor() const;
+    int activeIndex() const;
+    // Makes a tab active without counting as the user switching tabs.
+    void activate(int index);
+
+    // The document made at start-up: "Beznazwy" without a number and without a path.
+    DocumentPage* createStartupDocument();
+    DocumentPage* NewPhpDocument();
+    DocumentPage* NewSqlDocument();
+    DocumentPage* NewCleanDocument();
+    // The open dialog; opens every chosen file.
+    void OpenWithDialog();
+    // Opens a file as a new document; nothing happens when no file exists at the path.
+    DocumentPage* OpenDocument(const QString& path, const QString& extension, const QString& remotePath = {},
+                               bool remote = false);
+    // Saves the active document; false when it was not written (cancelled or failed).
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    // Closes the active document after asking about unsaved changes; false when it stays open.
+    bool CloseDocument();
+    void CloseActive();
+    void CloseAll();
+    void PasteIntoNewDocument();
+    void OpenFileAtSelection();
+    bool canOpenFileAtSelection() const;
+    int FindDocumentTab(const QString& name) const;
+
+    // Insertion into the active document.
+    void InsertText(const QString& text);
+    void InsertText(const std::string& win1250);
+    void InsertLine(const QString& text);
+    void InsertLine(const std::string& win1250);
+    void InsertAtLine(const QString& text, int index);
+    void InsertAtLine(const std::string& win1250, int index);
+    bool DocumentContains(const std::string& win1250) const;
+
+    // Applies options and colouring to a page's editor and checks the colouring menu item.
+    void applyKind(CodeEditor* editor, ColouringKind kind);
+    // Rebuilds the list behind the "Z" button.
+    void rebuildDocumentList();
+    // The picture of a mark: 0 local, 1 local changed, 2 remote, 3 remote changed.
+    static QIcon markIcon(int mark);
+    // The question asked before a changed document is closed or the program ends.
+    static QString changedQuestion(const QString& caption);
+
+signals:
+    // Text for one of the main window's status panels.
+    void statusText(int panel, const QString& text);
+    // A colouring kind was applied to an editor (its menu item gets the check).
+    void colouringApplied(ColouringKind kind);
+    // The user switched tabs (or a close stepped back): the colouring menu follows the page.
+    void userSwitchedTab();
+
+private:
+    DocumentPage* createPage(const QString& caption, const QString& path, int mark);
+    void connectEditor(DocumentPage* page);
+    void onEditorStatus(CodeEditor* editor, bool modifiedChanged);
+    void onCurrentChanged(int index);
+    void afterUserSwitch();
+    void refreshTabPicture(DocumentPage* page);
+    bool writeDocument(DocumentPage* page, const QString& path, bool convert);
+    void closePage(int index);
+
+    QTabWidget* tabs_;
+    EditorEnvironment& environment_;
+    ShellSettings& settings_;
+    Prompts& prompts_;
+    WorkspaceHooks hooks_;
+    QMenu* documentList_;
+    QMenu* popupMenu_ = nullptr;
+    bool programmaticSwitch_ = false;
+};
+
+} // namespace wertan

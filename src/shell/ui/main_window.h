@@ -1,0 +1,124 @@
+#pragma once
+// The main window "Wertan PHP": tool area, docking area, the "Kod" and "Przeglądaj" pages, the
+// status bar, the whole command set, view options, layout persistence and the closing check.
+#include "shell/shell_settings.h"
+#include "shell/ui/shell_services.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <memory>
+
+class QActionGroup;
+class QLabel;
+class QSplitter;
+class QTabWidget;
+class QToolButton;
+
+namespace wertan {
+
+class DocumentWorkspace;
+class EditorEnvironment;
+enum class ColouringKind;
+
+class TFormMainPHP : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the window's creation step; the saved layout is restored right after it.
+    explicit TFormMainPHP(ShellServices services, QWidget* parent = nullptr);
+    ~TFormMainPHP() override;
+
+    // Creates the program's other windows in their order; the editor options become ready and the
+    // file named by the first argument (if any) is opened.
+    void createOtherWindows(const QStringList& arguments);
+
+    ShellSettings& settings() { return settings_; }
+    ShellServices& services() { return services_; }
+    DocumentWorkspace& workspace() { return *workspace_; }
+    EditorEnvironment& editorEnvironment() { return *environment_; }
+
+    // Commands by name ("MenuFile_New", "PopupMenu_HLPHP", ...) and menus by name ("MenuFile", ...).
+    QAction* action(const QString& name) const;
+    QMenu* menu(const QString& name) const;
+    QStringList actionNames() const { return actions_.keys(); }
+    QString statusPanelText(int panel) const;
+    QTabWidget* mainPageControl() const { return mainPages_; }
+    QTabWidget* documentTabs() const { return documentTabs_; }
+    QTabWidget* toolPages() const { return toolPages_; }
+    QWidget* dockingArea() const { return panelLeft_; }
+    QSplitter* mainSplitter() const { return splitter_; }
+    QToolButton* documentListButton() const { return documentListButton_; }
+
+    // The docking area's side and visibility, and the document tabs' view options.
+    bool dockingAreaOnLeft() const;
+    // The closing check: asks about every changed document; true when the program may close.
+    bool closingCheck();
+    // The activation step (splitter colour, docking side, project commands).
+    void activationStep();
+    void deactivationStep();
+    // Refreshes the Insert, Caps Lock and Num Lock panels.
+    void refreshKeyboardPanels();
+    // Runs what the program does when it is idle.
+    void idleStep();
+
+    void saveLayout();
+    void restoreLayout();
+
+    // The main window's settings-store key.
+    static QString layoutKey();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildLayout();
+    void buildStatusBar();
+    void buildCommands();
+    void buildEditorPopupMenu();
+    void buildToolArea();
+    void connectDocumentCommands();
+    QAction* command(const QString& name, const QString& caption, const QString& hint = {},
+                     const QKeySequence& shortcut = {});
+    QMenu* addMenu(const QString& name, const QString& caption, QMenu* parent = nullptr);
+    void laterPart(const QString& name);
+    void setStatusPanel(int panel, const QString& text);
+
+    void toggleDockingArea();
+    void switchDockingSide();
+    void placeDockingArea(bool left);
+    void toggleDocumentTabs();
+    void setDocumentTabPosition(int tag);
+    void applyDocumentTabSize();
+    void placeDocumentListButton();
+    void syncHighlighterMenu();
+    void checkHighlighter(ColouringKind kind);
+    void applyProjectCommandState();
+    void editorClipboard(const char* slot);
+
+    ShellServices services_;
+    ShellSettings settings_;
+    std::unique_ptr<EditorEnvironment> environment_;
+    DocumentWorkspace* workspace_ = nullptr;
+
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QMenu*> menus_;
+    QList<QLabel*> panels_;
+    QWidget* toolArea_ = nullptr;
+    QTabWidget* toolPages_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QWidget* panelLeft_ = nullptr;
+    QTabWidget* mainPages_ = nullptr;
+    QTabWidget* documentTabs_ = nullptr;
+    QToolButton* documentListButton_ = nullptr;
+    QMenu* editorPopup_ = nullptr;
+    QActionGroup* highlighterGroup_ = nullptr;
+    QHash<QString, QToolButton*> toolButtons_;
+    bool documentTabsShown_ = true;
+    int tabHeight_ = 0; // 0: natural size
+    int tabWidth_ = 0;
+    bool layoutRestorable_ = true;
+};
+
+} // namespace wertan
