@@ -19,8 +19,15 @@ foreach(input IN LISTS inputs)
     list(APPEND failed "${name} (no reference)")
   else()
     execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${output}" "${reference}" RESULT_VARIABLE diff)
+    # The same text through standard input.
+    execute_process(COMMAND "${TOOL}" "${LANG}" INPUT_FILE "${input}" OUTPUT_FILE "${output}.stdin"
+      RESULT_VARIABLE rc_stdin)
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${output}.stdin" "${reference}"
+      RESULT_VARIABLE diff_stdin)
     if(NOT diff EQUAL 0)
       list(APPEND failed "${name}")
+    elseif(NOT rc_stdin EQUAL 0 OR NOT diff_stdin EQUAL 0)
+      list(APPEND failed "${name} (read from standard input)")
     endif()
   endif()
 endforeach()

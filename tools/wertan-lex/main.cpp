@@ -3,10 +3,6 @@
 #include "editor/lexers/token_dump.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -14,6 +10,14 @@ namespace {
 int Usage() {
     std::fputs("usage: wertan-lex php|html|sql|js|css [FILE]\n", stderr);
     return 2;
+}
+
+bool ReadAll(FILE* file, std::string& text) {
+    char chunk[1 << 16];
+    std::size_t count;
+    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        text.append(chunk, count);
+    return !std::ferror(file);
 }
 
 } // namespace
@@ -25,21 +29,12 @@ int main(int argc, char** argv) {
     if (!LanguageFromTag(argv[1], language)) return Usage();
 
     std::string text;
-    if (argc == 3) {
-        std::ifstream file(argv[2], std::ios::binary);
-        if (!file) {
-            std::fprintf(stderr, "wertan-lex: cannot open %s\n", argv[2]);
-            return 1;
-        }
-        text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-        if (file.bad()) {
-            std::fprintf(stderr, "wertan-lex: cannot read %s\n", argv[2]);
-            return 1;
-        }
-    } else {
-        std::ostringstream input;
-        input << std::cin.rdbuf();
-        text = std::move(input).str();
+    FILE* input = argc == 3 ? std::fopen(argv[2], "rb") : stdin;
+    const bool read = input && ReadAll(input, text);
+    if (input && input != stdin) std::fclose(input);
+    if (!read) {
+        std::fprintf(stderr, "wertan-lex: cannot read %s\n", argc == 3 ? argv[2] : "standard input");
+        return 1;
     }
 
     // Written line by line so a large file needs no second copy of its dump.

@@ -7,8 +7,11 @@ namespace wertan::lexers::detail {
 
 KeywordSet::KeywordSet(std::span<const std::string_view> words) {
     std::size_t tableSize = 16;
-    while (tableSize < words.size() * 4)
+    shift_ = 28;
+    while (tableSize < words.size() * 4) {
         tableSize *= 2;
+        --shift_;
+    }
     slots_.assign(tableSize, kEmpty);
     mask_ = tableSize - 1;
     for (std::string_view word : words) {
@@ -18,7 +21,7 @@ KeywordSet::KeywordSet(std::span<const std::string_view> words) {
         const Entry entry{std::uint32_t(folded_.size()), std::uint32_t(word.size())};
         for (Byte c : word)
             folded_.push_back(char(kFoldLower[c]));
-        std::size_t slot = hash(bytes, word.size()) & mask_;
+        std::size_t slot = slotOf(bytes, word.size());
         while (slots_[slot] != kEmpty)
             slot = (slot + 1) & mask_;
         slots_[slot] = std::uint16_t(entries_.size());

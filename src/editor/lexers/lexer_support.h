@@ -58,7 +58,7 @@ public:
 
     bool contains(const Byte* text, std::size_t length) const noexcept {
         if (length == 0 || length > maxLength_) return false;
-        std::size_t slot = hash(text, length) & mask_;
+        std::size_t slot = slotOf(text, length);
         for (;;) {
             const std::uint16_t index = slots_[slot];
             if (index == kEmpty) return false;
@@ -77,9 +77,16 @@ private:
     };
     static constexpr std::uint16_t kEmpty = 0xFFFF;
 
-    static std::size_t hash(const Byte* text, std::size_t length) noexcept {
-        return length * 0x9E5u + kFoldLower[text[0]] * 0x1Fu + kFoldLower[text[length - 1]] * 0x3B5u +
-               kFoldLower[text[length >> 1]] * 0x7u;
+    // Fibonacci hashing of the length and the folded first, middle and last bytes; the
+    // top bits of the product pick the slot.
+    static std::uint32_t hash(const Byte* text, std::size_t length) noexcept {
+        const std::uint32_t key = std::uint32_t(length) | std::uint32_t(kFoldLower[text[0]]) << 8 |
+                                  std::uint32_t(kFoldLower[text[length >> 1]]) << 16 |
+                                  std::uint32_t(kFoldLower[text[length - 1]]) << 24;
+        return key * 0x9E3779B1u;
+    }
+    std::size_t slotOf(const Byte* text, std::size_t length) const noexcept {
+        return hash(text, length) >> shift_;
     }
     static bool equalFolded(const char* folded, const Byte* text, std::size_t length) noexcept {
         for (std::size_t i = 0; i < length; ++i)
@@ -91,6 +98,7 @@ private:
     std::vector<Entry> entries_;
     std::vector<std::uint16_t> slots_;
     std::size_t mask_ = 0;
+    unsigned shift_ = 32;
     std::size_t maxLength_ = 0;
 };
 
