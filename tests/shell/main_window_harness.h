@@ -2,6 +2,7 @@
 // Builds the real main window offscreen with scripted dialogs, launcher and keyboard, and a
 // settings store in a temporary INI file.
 #include "editor/ui/code_editor.h"
+#include "editor/ui/editor_environment.h"
 #include "platform/keyboard_toggles.h"
 #include "platform/scripted/scripted_launcher.h"
 #include "platform/scripted/scripted_prompts.h"
@@ -12,6 +13,9 @@
 #include "support/temp_dir.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QRegularExpression>
+#include <QSettings>
 #include <gtest/gtest.h>
 #include <memory>
 

@@ -1,5 +1,7 @@
 #pragma once
 // A private temporary folder for one test, removed with the fixture.
+#include "support/qt_printers.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>

@@ -130,7 +130,10 @@ void DocumentWorkspace::refreshTabPicture(DocumentPage* p) {
 
 DocumentPage* DocumentWorkspace::createPage(const QString& caption, const QString& path, int mark) {
     auto* p = new DocumentPage(caption, path, mark);
+    // Adding the first tab makes it current at once; that is not the user switching tabs.
+    programmaticSwitch_ = true;
     const int index = tabs_->addTab(p, markIcon(mark), caption);
+    programmaticSwitch_ = false;
     activate(index);
     auto* editor = new CodeEditor(p);
     p->setEditor(editor);
