@@ -29,13 +29,14 @@ protected:
     ScriptedLauncher launcher;
     ScriptedKeyboardToggles keyboard;
     std::unique_ptr<TFormMainPHP> window;
+    QString programDir = QString::fromUtf8(WERTAN_BUILD_PROGRAM_DIR);
 
     void SetUp() override { start({}); }
 
     void start(const QStringList& arguments) {
         window.reset();
         window = std::make_unique<TFormMainPHP>(
-            ShellServices{prompts, *store, launcher, keyboard, ProgramPaths(QString::fromUtf8(WERTAN_BUILD_PROGRAM_DIR))});
+            ShellServices{prompts, *store, launcher, keyboard, ProgramPaths(programDir)});
         window->createOtherWindows(arguments);
     }
 

@@ -342,3 +342,34 @@ TEST_F(MainWindow, PhpVariablesMenuInsertsTheNameAtTheCaret) {
             a->trigger();
     EXPECT_EQ(activeText(), "$PHP_SELF");
 }
+
+TEST_F(MainWindow, TagMenusAreBuiltFromTheDeliveredFiles) {
+    QMenu* styles = window->menu(QStringLiteral("PopupMenuStyles"));
+    QMenu* tags = window->menu(QStringLiteral("MenuInsert_zkPHPTags"));
+    ASSERT_FALSE(styles->actions().isEmpty());
+    ASSERT_FALSE(tags->actions().isEmpty());
+    ws().activeEditor()->setDocumentBytes("");
+    QAction* first = styles->actions().first();
+    EXPECT_FALSE(first->statusTip().isEmpty());
+    first->trigger();
+    EXPECT_FALSE(activeText().empty());
+    EXPECT_TRUE(prompts.asked().empty());
+}
+
+TEST_F(MainWindow, AMissingStyleFileEndsTheCreationStep) {
+    // A program directory with the data files removed.
+    TempDir program;
+    QDir().mkpath(program.file(QStringLiteral("data")));
+    programDir = program.path();
+    store->writeText(TFormMainPHP::layoutKey(), QStringLiteral("PageControl.TabPosition"), QStringLiteral("1"));
+    store->sync();
+    prompts.clear();
+    start({});
+    const QStringList errors = prompts.askedTexts(AskedPrompt::Kind::Error);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("styltags.dat"))) << errors[0].toStdString();
+    EXPECT_TRUE(window->menu(QStringLiteral("PopupMenuStyles"))->actions().isEmpty());
+    EXPECT_TRUE(window->menu(QStringLiteral("MenuInsert_zkPHPTags"))->actions().isEmpty());
+    EXPECT_EQ(window->documentTabs()->tabPosition(), QTabWidget::North) << "the saved layout is not restored";
+    EXPECT_EQ(ws().count(), 1) << "start-up goes on";
+}

@@ -6,7 +6,9 @@
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
 #include "shell/ui/document_page.h"
+#include "shell/tag_menus.h"
 #include "shell/ui/document_workspace.h"
+#include "shell/win1250.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -74,7 +76,11 @@ TFormMainPHP::TFormMainPHP(ShellServices services, QWidget* parent)
     settings_.phpBarLast = 13;
     settings_.sqlBarLast = 15;
     workspace_->createStartupDocument();
-    environment_->attachCompletionLists(workspace_->activeEditor());
+    // The tag menus; a missing file ends the creation step here: the menus stay empty, the
+    // completion lists unattached and the saved layout is not restored for this run.
+    layoutRestorable_ = buildTagMenus();
+    if (layoutRestorable_)
+        environment_->attachCompletionLists(workspace_->activeEditor());
 
     const QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->availableGeometry()
                                                        : QRect(0, 0, 1024, 768);
@@ -209,9 +215,18 @@ QMenu* TFormMainPHP::addMenu(const QString& name, const QString& caption, QMenu*
     return m;
 }
 
+void TFormMainPHP::setCommandHandler(const QString& name, std::function<void()> handler) {
+    QAction* a = action(name);
+    if (!a)
+        return;
+    if (laterNotes_.contains(name))
+        disconnect(laterNotes_.take(name));
+    connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+}
+
 void TFormMainPHP::laterPart(const QString& name) {
     if (QAction* a = action(name))
-        connect(a, &QAction::triggered, this, [this, a] {
+        laterNotes_[name] = connect(a, &QAction::triggered, this, [this, a] {
             QString caption = a->text();
             caption.remove(QLatin1Char('&'));
             services_.prompts.message(
@@ -290,6 +305,34 @@ void TFormMainPHP::applyProjectCommandState() {
     for (const char* name : {"BtnAddFile", "BtnRemoveFile", "BtnInsertDir", "BtnProjectFiles"})
         if (QToolButton* b = toolButtons_.value(QString::fromLatin1(name)))
             b->setEnabled(open);
+}
+
+bool TFormMainPHP::buildTagMenus() {
+    const struct {
+        const char* file;
+        const char* menu;
+    } menus[] = {{"data\\styltags.dat", "PopupMenuStyles"}, {"data\\zkphptags.dat", "MenuInsert_zkPHPTags"}};
+    for (const auto& m : menus) {
+        TagMenu tags;
+        QString error;
+        if (!LoadTagMenu(services_.paths.file(QString::fromLatin1(m.file)), &tags, &error)) {
+            services_.prompts.error(error);
+            return false;
+        }
+        QMenu* target = menu(QString::fromLatin1(m.menu));
+        for (const TagMenuEntry& entry : tags.entries) {
+            if (entry.isSeparator()) {
+                target->addSeparator();
+                continue;
+            }
+            QAction* item = target->addAction(fromWin1250(entry.caption));
+            item->setToolTip(fromWin1250(entry.shortHint()));
+            item->setStatusTip(fromWin1250(entry.longHint()));
+            connect(item, &QAction::triggered, this,
+                    [this, entry] { workspace_->InsertText(entry.insertText(settings_.lowerCaseTags)); });
+        }
+    }
+    return true;
 }
 
 bool TFormMainPHP::dockingAreaOnLeft() const { return splitter_->indexOf(panelLeft_) == 0; }

@@ -5,6 +5,7 @@
 #include "shell/ui/shell_services.h"
 
 #include <QHash>
+#include <functional>
 #include <QMainWindow>
 #include <memory>
 
@@ -40,6 +41,8 @@ public:
     QAction* action(const QString& name) const;
     QMenu* menu(const QString& name) const;
     QStringList actionNames() const { return actions_.keys(); }
+    // Gives a command its handler; a command of a part not built yet loses its "not available" note.
+    void setCommandHandler(const QString& name, std::function<void()> handler);
     QString statusPanelText(int panel) const;
     QTabWidget* mainPageControl() const { return mainPages_; }
     QTabWidget* documentTabs() const { return documentTabs_; }
@@ -78,6 +81,7 @@ private:
     void buildCommands();
     void buildEditorPopupMenu();
     void buildToolArea();
+    bool buildTagMenus();
     void connectDocumentCommands();
     QAction* command(const QString& name, const QString& caption, const QString& hint = {},
                      const QKeySequence& shortcut = {});
@@ -104,6 +108,7 @@ private:
 
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
+    QHash<QString, QMetaObject::Connection> laterNotes_;
     QList<QLabel*> panels_;
     QWidget* toolArea_ = nullptr;
     QTabWidget* toolPages_ = nullptr;
