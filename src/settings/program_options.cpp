@@ -1,0 +1,141 @@
+#include "settings/program_options.h"
+
+#include "shell/counted_text.h"
+#include "shell/document_text.h"
+#include "shell/win1250.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace wertan {
+
+namespace {
+constexpr std::size_t kRootOffset = 256;
+constexpr std::size_t kTagCaseOffset = 512;
+constexpr std::size_t kOpenOffset = 513;
+constexpr std::size_t kSaveOffset = 514;
+} // namespace
+
+std::string EncodeProgramOptions(const ProgramOptionsRecord& record) {
+    std::string out;
+    out.reserve(kProgramOptionsRecordSize);
+    AppendCountedText(out, record.browserPath, kProgramOptionsTextCapacity);
+    AppendCountedText(out, record.documentRoot, kProgramOptionsTextCapacity);
+    out.push_back(static_cast<char>(record.tagCase));
+    out.push_back(static_cast<char>(record.openConversion));
+    out.push_back(static_cast<char>(record.saveConversion));
+    return out;
+}
+
+bool DecodeProgramOptions(std::string_view bytes, ProgramOptionsRecord* record) {
+    if (bytes.size() < kProgramOptionsRecordSize) return false;
+    ProgramOptionsRecord r;
+    r.browserPath = ReadCountedText(bytes.substr(0, kRootOffset), kProgramOptionsTextCapacity);
+    r.documentRoot =
+        ReadCountedText(bytes.substr(kRootOffset, kTagCaseOffset - kRootOffset), kProgramOptionsTextCapacity);
+    r.tagCase = static_cast<std::uint8_t>(bytes[kTagCaseOffset]);
+    r.openConversion = static_cast<std::uint8_t>(bytes[kOpenOffset]);
+    r.saveConversion = static_cast<std::uint8_t>(bytes[kSaveOffset]);
+    *record = std::move(r);
+    return true;
+}
+
+int ConversionCode(const ConversionChoice& choice) {
+    if (!choice.ticked) return 2;
+    return choice.item == ConversionListItem::Windows1250 ? 1 : 0;
+}
+
+void ApplyConversionCode(int code, ConversionChoice* choice) {
+    switch (code) {
+    case 0:
+        *choice = {true, ConversionListItem::Iso88592};
+        break;
+    case 1:
+        *choice = {true, ConversionListItem::Windows1250};
+        break;
+    case 2:
+        choice->ticked = false;
+        break;
+    default:
+        break;
+    }
+}
+
+ProgramOptionsForm InitialProgramOptionsForm(const QString& homeDirectory) {
+    ProgramOptionsForm form;
+    form.browserPath = "/usr/bin/xdg-open";
+    form.documentRoot = toWin1250(QDir::cleanPath(homeDirectory + QStringLiteral("/public_html")));
+    return form;
+}
+
+ProgramOptionsForm InitialProgramOptionsForm() {
+    return InitialProgramOptionsForm(QDir::homePath());
+}
+
+void FillProgramOptionsForm(const ProgramOptionsRecord& record, ProgramOptionsForm* form) {
+    form->browserPath = record.browserPath;
+    form->documentRoot = record.documentRoot;
+    form->lowerCaseTags = record.tagCase != 0;
+    ApplyConversionCode(record.openConversion, &form->onOpen);
+    ApplyConversionCode(record.saveConversion, &form->onSave);
+}
+
+ProgramOptionsRecord RecordFromForm(const ProgramOptionsForm& form) {
+    ProgramOptionsRecord r;
+    r.browserPath = form.browserPath.substr(0, kProgramOptionsTextCapacity);
+    r.documentRoot = form.documentRoot.substr(0, kProgramOptionsTextCapacity);
+    r.tagCase = form.lowerCaseTags ? 1 : 0;
+    r.openConversion = static_cast<std::uint8_t>(ConversionCode(form.onOpen));
+    r.saveConversion = static_cast<std::uint8_t>(ConversionCode(form.onSave));
+    return r;
+}
+
+PublishedProgramOptions PublishProgramOptions(const ProgramOptionsForm& form) {
+    return {form.browserPath, form.documentRoot, form.lowerCaseTags, ConversionCode(form.onOpen),
+            ConversionCode(form.onSave)};
+}
+
+QString MissingProgramOptionsMessage() {
+    return QStringLiteral(
+        "Brak głownego pliku konfiguracyjnego!\rPrzywracam ustawienia domyślne...\rWykonano.");
+}
+
+bool ReadProgramOptions(const QString& path, ProgramOptionsRecord* record, QString* error) {
+    std::string bytes;
+    if (!readFileBytes(path, &bytes, error)) return false;
+    if (!DecodeProgramOptions(bytes, record)) {
+        if (error)
+            *error = QStringLiteral("Nie można odczytać pliku %1.\nOdczyt poza końcem pliku.")
+                         .arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    return true;
+}
+
+bool WriteProgramOptions(const QString& path, const ProgramOptionsRecord& record, QString* error) {
+    return writeFileAtomically(path, EncodeProgramOptions(record), error);
+}
+
+ProgramOptionsLoadResult LoadProgramOptions(const QString& path, ProgramOptionsForm* form) {
+    ProgramOptionsLoadResult result;
+    if (QFileInfo::exists(path)) {
+        ProgramOptionsRecord record;
+        if (ReadProgramOptions(path, &record, &result.error)) {
+            FillProgramOptionsForm(record, form);
+            result.loaded = true;
+        }
+        return result;
+    }
+    result.message = MissingProgramOptionsMessage();
+    ProgramOptionsRecord record = RecordFromForm(*form);
+    record.openConversion = 2;
+    record.saveConversion = 2;
+    result.recreated = WriteProgramOptions(path, record, &result.error);
+    return result;
+}
+
+bool SaveProgramOptions(const QString& path, const ProgramOptionsForm& form, QString* error) {
+    return WriteProgramOptions(path, RecordFromForm(form), error);
+}
+
+} // namespace wertan
