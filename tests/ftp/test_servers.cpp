@@ -102,7 +102,7 @@ void ScriptedSession::attachData(QTcpSocket* socket) {
     data_ = socket;
     connect(socket, &QTcpSocket::readyRead, this, [this, socket] { storedBytes += socket->readAll(); });
     connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
-        storedBytes += socket->readAll();
+        if (socket->isOpen()) storedBytes += socket->readAll();
         if (onDataClosed) onDataClosed();
     });
 }
@@ -134,7 +134,8 @@ void ScriptedFtpServer::accept() {
 }
 
 void ScriptedFtpServer::answerByDefault(ScriptedSession& session, const QByteArray& command) {
-    const QByteArray verb = command.left(command.indexOf(' ')).toUpper();
+    const qsizetype space = command.indexOf(' ');
+    const QByteArray verb = (space < 0 ? command : command.left(space)).toUpper();
     if (verb == "USER")
         session.reply("331 Podaj haslo\r\n");
     else if (verb == "PASS")
