@@ -3,6 +3,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 dir="${1:-$root/build}"
+# Paths relative to the checkout, so that ccache hits across clones of the repository.
+export CCACHE_BASEDIR="$root"
 shift || true
 if [ ! -f "$dir/build.ninja" ]; then
   cmake -S "$root" -B "$dir" -G Ninja "$@"
