@@ -20,8 +20,7 @@ QString languageName(ColouringKind kind) {
 
 std::optional<ColouringKind> kindForLanguageName(const QString& name) {
     for (int k = 0; k <= 4; ++k)
-        if (languageName(ColouringKind(k)) == name)
-            return ColouringKind(k);
+        if (languageName(ColouringKind(k)) == name) return ColouringKind(k);
     return std::nullopt;
 }
 
