@@ -1,12 +1,12 @@
 #include "ftp/ftp_client.h"
 
+#include "ftp/download_file.h"
 #include "shell/win1250.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QHostInfo>
-#include <QSaveFile>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -24,6 +24,7 @@ namespace {
 
 constexpr qint64 kSendBlock = 1514;             // bytes per block of an upload
 constexpr qint64 kReceiveBlock = 256 * 1024;    // largest block read from a download at once
+constexpr qint64 kSendPiece = 43 * kSendBlock;  // bytes handed to the data socket at once
 constexpr qint64 kSendQueue = 512 * 1024;       // bytes queued on the data socket before waiting
 constexpr std::uint32_t kLoopback = 0x7F000001; // 127.0.0.1
 
@@ -49,6 +50,20 @@ std::optional<quint16> portOf(const std::string& text) {
         return quint16(ntohs(quint16(service->s_port)));
 #endif
     return std::nullopt;
+}
+
+bool sendsHostFileName(FtpRequest kind) {
+    switch (kind) {
+    case FtpRequest::Mkd:
+    case FtpRequest::Size:
+    case FtpRequest::Dele:
+    case FtpRequest::Dir:
+    case FtpRequest::Get:
+    case FtpRequest::Put:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool holdsLineBreak(const std::string& text) {
@@ -182,7 +197,7 @@ bool TFtpClient::start(FtpRequest kind) {
     const bool unsafe =
         (kind == FtpRequest::Connect && (holdsLineBreak(UserName) || holdsLineBreak(PassWord))) ||
         (kind == FtpRequest::Cwd && holdsLineBreak(HostDirName)) ||
-        (kind != FtpRequest::Connect && kind != FtpRequest::Cwd && holdsLineBreak(HostFileName));
+        (sendsHostFileName(kind) && holdsLineBreak(HostFileName));
     if (unsafe) return startError("Niedozwolony znak (CR, LF lub NUL) w parametrze polecenia FTP");
 
     beginRequest(kind);
@@ -256,6 +271,7 @@ void TFtpClient::beginRequest(FtpRequest kind) {
     firstReplyOk_ = finalReceived_ = finalOk_ = false;
     dataOpened_ = dataClosed_ = sendDone_ = transferAborted_ = false;
     byteCount_ = 0;
+    passive_ = Passive;
 
     deadlineClock_.start();
     deadlineMs_ = Timeout.count();
@@ -300,7 +316,7 @@ void TFtpClient::finish(int error) {
     step_ = Step::None;
     deadlineTimer_->stop();
     closeData();
-    if (saveFile_) saveFile_->cancelWriting(); // a failed download leaves the earlier local file as it was
+    if (saveFile_) saveFile_->cancel(); // a failed download leaves the earlier local file as it was
     saveFile_.reset();
     readFile_.reset();
     errorMessage_ = error == 0 ? std::string() : requestError_;
@@ -621,8 +637,8 @@ void TFtpClient::startTransfer() {
     const std::string localName = toWin1250(LocalFileName);
     if (direction_ == Direction::Receive) {
         // The download goes to a new file that replaces the old one only when it is complete.
-        saveFile_ = std::make_unique<QSaveFile>(LocalFileName);
-        if (!saveFile_->open(QIODevice::WriteOnly)) {
+        saveFile_ = std::make_unique<DownloadFile>(LocalFileName);
+        if (!saveFile_->open()) {
             saveFile_.reset();
             failWith(426, "Unable to open local file " + localName);
             return;
@@ -650,7 +666,7 @@ void TFtpClient::startTransfer() {
 
 void TFtpClient::startDataSetup() {
     step_ = Step::DataSetup;
-    if (Passive) {
+    if (passive_) {
         sendCommand(epsvRefused_ ? "PASV" : "EPSV");
         return;
     }
@@ -676,7 +692,7 @@ void TFtpClient::startDataSetup() {
 }
 
 void TFtpClient::onDataSetupReply(int code, const std::string& line) {
-    if (!Passive) {
+    if (!passive_) {
         if (code == 200 || code == 227) {
             sendTransferCommand();
         } else {
@@ -771,7 +787,7 @@ void TFtpClient::attachDataSocket(QTcpSocket* socket) {
 void TFtpClient::onDataConnected() {
     if (!data_ || !requestActive_) return;
     dataOpened_ = true;
-    if (Passive && step_ == Step::DataSetup) {
+    if (passive_ && step_ == Step::DataSetup) {
         sendTransferCommand();
         return;
     }
@@ -789,7 +805,7 @@ void TFtpClient::onDataReadyRead() {
         const qint64 n =
             data_->read(blockBuffer_.data(), std::min<qint64>(kReceiveBlock, blockBuffer_.size()));
         if (n <= 0) return;
-        if (!saveFile_ || saveFile_->write(blockBuffer_.constData(), n) != n) {
+        if (!saveFile_ || !saveFile_->write(blockBuffer_.constData(), n)) {
             const QString reason = saveFile_ ? saveFile_->errorString() : QString();
             display("! Błąd zapisu pliku lokalnego");
             abortTransfer("426 Nie można zapisać pliku lokalnego " + toWin1250(LocalFileName) + ": " +
@@ -812,7 +828,10 @@ void TFtpClient::onDataReadyRead() {
 void TFtpClient::sendFileBlocks() {
     const std::shared_ptr<Wait> wait = wait_;
     while (data_ && !sendDone_ && data_->bytesToWrite() < kSendQueue) {
-        const qint64 n = readFile_->read(blockBuffer_.data(), kSendBlock);
+        // The socket gets large pieces (its writes go out one piece at a time); progress is
+        // still reported after every block.
+        QByteArray piece(kSendPiece, Qt::Uninitialized);
+        const qint64 n = readFile_->read(piece.data(), kSendPiece);
         if (n < 0) {
             display("! Błąd odczytu pliku lokalnego");
             abortTransfer("426 Nie można odczytać pliku lokalnego " + toWin1250(LocalFileName) + ": " +
@@ -824,17 +843,21 @@ void TFtpClient::sendFileBlocks() {
             data_->disconnectFromHost(); // after the queued bytes have gone out
             return;
         }
-        if (data_->write(blockBuffer_.constData(), n) != n)
-            return; // the socket has failed; its error or closing ends the transfer
-        byteCount_ += n;
-        deadlineMs_ = deadlineClock_.elapsed() + Timeout.count();
-        bool abort = false;
-        if (OnProgress) OnProgress(byteCount_, abort);
-        if (!requestActive_ || wait_ != wait) return;
-        if (abort) {
-            display("! Abort requested");
-            abortTransfer("426 Abort requested");
-            return;
+        piece.truncate(n);
+        if (data_->write(piece) != n) return; // the socket has failed; its error or closing ends the transfer
+        for (qint64 sent = 0; sent < n;) {
+            const qint64 block = std::min(kSendBlock, n - sent);
+            sent += block;
+            byteCount_ += block;
+            deadlineMs_ = deadlineClock_.elapsed() + Timeout.count();
+            bool abort = false;
+            if (OnProgress) OnProgress(byteCount_, abort);
+            if (!requestActive_ || wait_ != wait) return;
+            if (abort) {
+                display("! Abort requested");
+                abortTransfer("426 Abort requested");
+                return;
+            }
         }
     }
 }
@@ -871,7 +894,7 @@ void TFtpClient::abortTransfer(const std::string& message) {
         socket->deleteLater();
         dataClosed_ = true;
     }
-    if (saveFile_) saveFile_->cancelWriting();
+    if (saveFile_) saveFile_->cancel();
     checkTransferEnd();
 }
 

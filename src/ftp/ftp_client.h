@@ -22,13 +22,14 @@
 #include <string>
 
 class QFile;
-class QSaveFile;
 class QTcpServer;
 class QTcpSocket;
 class QTimer;
 class QHostInfo;
 
 namespace wertan::ftp {
+
+class DownloadFile;
 
 // The client's states. A request may start only while the client is Ready or NotConnected.
 enum class FtpState { NotConnected, Ready, DnsLookup, WaitingBanner, WaitingResponse, Abort };
@@ -192,9 +193,10 @@ private:
 
     // The data connection of a transfer.
     Direction direction_ = Direction::Receive;
+    bool passive_ = false; // the data connection of this transfer is opened by the client
     QTcpServer* listener_ = nullptr;
     QTcpSocket* data_ = nullptr;
-    std::unique_ptr<QSaveFile> saveFile_;
+    std::unique_ptr<DownloadFile> saveFile_;
     std::unique_ptr<QFile> readFile_;
     std::string transferCommand_;
     bool firstReplyOk_ = false;

@@ -318,19 +318,24 @@ TEST_F(PyFtp, LocalWriteFailureFailsTheDownloadAndKeepsTheOldFile) {
 
 TEST_F(PyFtp, UnopenableLocalFileEndsTheTransferBeforeAnythingIsSent) {
     login();
+    root.write("plik.bin", "na serwerze");
     const QString missing = local.file("brak/plik.bin");
+    const QString folder = local.path();
     struct Case {
         FtpRequest kind;
         bool (TFtpClient::*request)();
+        QString path;
         std::string message;
     };
     const Case cases[] = {
-        {FtpRequest::Get, &TFtpClient::Get, "Unable to open local file " + str(missing)},
-        {FtpRequest::Dir, &TFtpClient::Dir, "Unable to open local file " + str(missing)},
-        {FtpRequest::Put, &TFtpClient::Put, "426 Unable to open local file " + str(missing)},
+        {FtpRequest::Get, &TFtpClient::Get, missing, "Unable to open local file " + str(missing)},
+        {FtpRequest::Get, &TFtpClient::Get, folder, "Unable to open local file " + str(folder)},
+        {FtpRequest::Dir, &TFtpClient::Dir, missing, "Unable to open local file " + str(missing)},
+        {FtpRequest::Put, &TFtpClient::Put, missing, "426 Unable to open local file " + str(missing)},
+        {FtpRequest::Put, &TFtpClient::Put, folder, "426 Unable to open local file " + str(folder)},
     };
     for (const Case& c : cases) {
-        client.LocalFileName = missing;
+        client.LocalFileName = c.path;
         client.HostFileName = "plik.bin";
         const std::size_t sentBefore = probe.commands().size();
         EXPECT_FALSE((client.*c.request)());
@@ -340,6 +345,7 @@ TEST_F(PyFtp, UnopenableLocalFileEndsTheTransferBeforeAnythingIsSent) {
         EXPECT_EQ(probe.commands().size(), sentBefore);
         EXPECT_EQ(client.State(), FtpState::Ready);
     }
+    EXPECT_EQ(wertan::test::readAll(root.file("plik.bin")), QByteArray("na serwerze"));
 }
 
 TEST_F(PyFtp, RequestsThatCannotStartFailAtOnceWithTheirMessage) {
@@ -388,6 +394,7 @@ TEST_F(PyFtp, RequestsThatCannotStartFailAtOnceWithTheirMessage) {
     }
     EXPECT_EQ(probe.done.size(), doneBefore) << "a request that never started is not reported done";
     EXPECT_EQ(probe.commands().size(), sentBefore);
+    EXPECT_TRUE(client.Pwd()) << "a request that does not send the name is not held up by it";
 }
 
 TEST_F(PyFtp, ASecondRequestWhileOneRunsIsRefused) {
