@@ -117,8 +117,8 @@ CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent) {
         const long line = SendScintilla(SCI_DOCLINEFROMVISIBLE, u(value));
         QToolTip::showText(QCursor::pos(), QStringLiteral("Linia: %1").arg(line + 1), this);
     });
-    caretBlink_.setInterval(
-        int(SendScintilla(SCI_GETCARETPERIOD)) > 0 ? int(SendScintilla(SCI_GETCARETPERIOD)) : 500);
+    const int period = int(SendScintilla(SCI_GETCARETPERIOD));
+    caretBlink_.setInterval(period > 0 ? period : 500);
     connect(&caretBlink_, &QTimer::timeout, this, [this] {
         caretShown_ = !caretShown_;
         viewport()->update(ownCaretRect_.adjusted(-1, -1, 1, 1));
@@ -251,7 +251,6 @@ void CodeEditor::applyAllOptions() {
     setSelectionMode(options_.selectionMode);
     updateCaretStyle();
     updateCaretLine();
-    SendScintilla(SCI_COLOURISE, 0UL, -1L);
     viewport()->update();
 }
 
@@ -401,16 +400,25 @@ void CodeEditor::updateCaretStyle() {
     viewport()->update();
 }
 
+// The caret line of the options preview: white text on blue. Only the line marked last is cleared,
+// so pages (which never show it) pay nothing.
 void CodeEditor::updateCaretLine() {
     const bool on = options_.highlightCaretLine;
     SendScintilla(SCI_SETCARETLINEVISIBLE, u(on));
     SendScintilla(SCI_SETCARETLINEBACK, QColor(0, 0, 255));
     SendScintilla(SCI_SETINDICATORCURRENT, u(kCaretLineIndicator));
-    SendScintilla(SCI_INDICATORCLEARRANGE, 0UL, SendScintilla(SCI_GETLENGTH));
+    if (caretLineMarked_) {
+        const long length = SendScintilla(SCI_GETLENGTH);
+        const long start = std::min(caretLineMarked_->first, length);
+        SendScintilla(SCI_INDICATORCLEARRANGE, u(start), std::min(caretLineMarked_->second, length - start));
+        caretLineMarked_.reset();
+    }
     if (on) {
         const long line = lineOf(caretPosition().position);
         const long start = lineStart(line);
-        SendScintilla(SCI_INDICATORFILLRANGE, u(start), lineEndPosition(line) - start);
+        const long length = lineEndPosition(line) - start;
+        SendScintilla(SCI_INDICATORFILLRANGE, u(start), length);
+        caretLineMarked_ = std::make_pair(start, length);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class QMenu;
 
@@ -173,6 +174,7 @@ private:
     std::array<Bookmark, 10> bookmarks_;
     int lastLine_ = 0, lastColumn_ = 0;
     std::optional<VirtualPosition> gotoTarget_;
+    std::optional<std::pair<long, long>> caretLineMarked_; // start and length
     // The caret the editor draws itself, blinking.
     QTimer caretBlink_;
     bool caretShown_ = true;
