@@ -8,6 +8,7 @@
 #include "shell/ui/document_page.h"
 #include "shell/tag_menus.h"
 #include "shell/ui/document_workspace.h"
+#include "shell/ui/program_windows.h"
 #include "shell/win1250.h"
 
 #include <QAbstractEventDispatcher>
@@ -427,22 +428,7 @@ void TFormMainPHP::editorClipboard(const char* slot) {
         QMetaObject::invokeMethod(target, slot);
 }
 
-void TFormMainPHP::createOtherWindows(const QStringList& arguments) {
-    // The editor options window: options and colours are loaded and applied to the first
-    // document, then the file named by the first argument is opened.
-    environment_->initialise(workspace_->page(0) ? workspace_->page(0)->editor() : nullptr);
-    connect(environment_.get(), &EditorEnvironment::optionsConfirmed, this, [this] {
-        for (int i = 0; i < workspace_->count(); ++i) {
-            CodeEditor* editor = workspace_->page(i)->editor();
-            if (const auto kind = environment_->colouringOf(editor))
-                environment_->applyEditorOptions(editor, *kind);
-        }
-    });
-    if (!arguments.isEmpty()) {
-        const QString path = QFileInfo(arguments.first()).absoluteFilePath();
-        workspace_->OpenDocument(path, upperExtension(path));
-    }
-}
+void TFormMainPHP::createOtherWindows(const QStringList& arguments) { createProgramWindows(*this, arguments); }
 
 bool TFormMainPHP::closingCheck() {
     bool cancelled = false;
@@ -473,6 +459,7 @@ void TFormMainPHP::closeEvent(QCloseEvent* event) {
         return;
     }
     saveLayout();
+    emit closing();
     environment_->save();
     event->accept();
 }

@@ -69,6 +69,10 @@ public:
     // The main window's settings-store key.
     static QString layoutKey();
 
+signals:
+    // The program is closing (after the closing check and the layout): windows run their destroy steps.
+    void closing();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

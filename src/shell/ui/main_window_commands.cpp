@@ -318,7 +318,6 @@ void TFormMainPHP::connectDocumentCommands() {
         QAction* a = action(QString::fromLatin1(name));
         on(name, [this, a] { setDocumentTabPosition(a->data().toInt()); });
     }
-    on("MenuTools_EditorOptions", [this] { environment_->showOptionsDialog(this); });
     on("MenuTools_Presentation", [this] {
         const QString program = services_.paths.file(QStringLiteral("tools\\prezentacja"));
         QString error;

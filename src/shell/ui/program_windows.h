@@ -1,0 +1,13 @@
+#pragma once
+// The program's windows other than the main window, created once at start-up in a fixed order.
+#include <QStringList>
+
+namespace wertan {
+
+class TFormMainPHP;
+
+// Creates the other windows (hidden) and runs their creation steps in the program's order; they
+// live as children of the main window for the whole run.
+void createProgramWindows(TFormMainPHP& main, const QStringList& arguments);
+
+} // namespace wertan
