@@ -252,6 +252,36 @@ INSTANTIATE_TEST_SUITE_P(Modes, PyFtpTransfer, ::testing::Values(false, true),
                              return info.param ? "Passive" : "Active";
                          });
 
+TEST(PyFtpOverIpv6, TransfersUseEprtOrEpsv) {
+    TempDir root;
+    TempDir local;
+    PyFtpServer server(root.path(), QStringLiteral("::1"));
+    ASSERT_TRUE(server.running()) << str(server.error());
+    const QByteArray bytes = lineEndsAndAllBytes();
+    for (const bool passive : {false, true}) {
+        TFtpClient client;
+        ClientProbe probe(client);
+        client.HostName = "::1";
+        client.Port = std::to_string(server.port());
+        client.UserName = "wertan";
+        client.PassWord = "tajne";
+        client.Passive = passive;
+        ASSERT_TRUE(client.Connect()) << client.ErrorMessage();
+        client.LocalFileName = local.write("v6.bin", bytes);
+        client.HostFileName = "v6.bin";
+        ASSERT_TRUE(client.Put()) << client.ErrorMessage();
+        client.LocalFileName = local.file("v6_z_serwera.bin");
+        ASSERT_TRUE(client.Get()) << client.ErrorMessage();
+        EXPECT_TRUE(wertan::test::readAll(client.LocalFileName) == bytes);
+        const std::vector<std::string> sent = probe.commands();
+        const std::string expected = passive ? "EPSV" : "EPRT |2|::1|";
+        EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
+                                [&](const std::string& c) { return c.rfind(expected, 0) == 0; }),
+                  2)
+            << expected;
+    }
+}
+
 TEST_F(PyFtp, ProgressFollowsEveryBlock) {
     login();
     const QByteArray bytes = randomBytes(10000, 3);

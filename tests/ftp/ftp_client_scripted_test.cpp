@@ -65,6 +65,15 @@ protected:
     ClientProbe probe{client};
 };
 
+TEST(FtpClientDefaults, MatchThoseTheProgramUses) {
+    const TFtpClient client;
+    EXPECT_EQ(client.Timeout, std::chrono::seconds(15));
+    EXPECT_FALSE(client.Passive) << "active data connections unless asked";
+    EXPECT_EQ(client.Port, "ftp");
+    EXPECT_EQ(client.State(), FtpState::NotConnected);
+    EXPECT_FALSE(client.Connected());
+}
+
 TEST_F(Scripted, MultiLineGreetingIsOneReply) {
     server.greeting =
         "220-Witaj na serwerze\r\nlinia bez cyfry\r\n 220 wciety wiersz\r\n220-jeszcze\r\n220 Gotowy\r\n";

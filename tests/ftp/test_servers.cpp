@@ -7,11 +7,11 @@ namespace wertan::test {
 // ---------------------------------------------------------------------------------------------
 // pyftpdlib
 
-PyFtpServer::PyFtpServer(const QString& root) {
+PyFtpServer::PyFtpServer(const QString& root, const QString& host) {
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(
-        QStringLiteral("/usr/bin/python3"),
-        {QStringLiteral(WERTAN_FTP_TEST_DIR "/ftp_test_server.py"), QStringLiteral("--root"), root});
+    process_.start(QStringLiteral("/usr/bin/python3"),
+                   {QStringLiteral(WERTAN_FTP_TEST_DIR "/ftp_test_server.py"), QStringLiteral("--root"), root,
+                    QStringLiteral("--host"), host});
     if (!process_.waitForStarted(10000)) {
         error_ = QStringLiteral("nie można uruchomić /usr/bin/python3: ") + process_.errorString();
         return;

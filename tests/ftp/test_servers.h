@@ -15,11 +15,11 @@
 
 namespace wertan::test {
 
-// pyftpdlib serving a folder on 127.0.0.1 at a free port, run by Debian's /usr/bin/python3.
-// Users: "wertan" with password "tajne"; "bezhasla", logged in at USER.
+// pyftpdlib serving a folder on loopback (127.0.0.1 unless told otherwise) at a free port, run by Debian's
+// /usr/bin/python3. Users: "wertan" with password "tajne"; "bezhasla", logged in at USER.
 class PyFtpServer {
 public:
-    explicit PyFtpServer(const QString& root);
+    explicit PyFtpServer(const QString& root, const QString& host = QStringLiteral("127.0.0.1"));
     ~PyFtpServer();
     PyFtpServer(const PyFtpServer&) = delete;
     PyFtpServer& operator=(const PyFtpServer&) = delete;
