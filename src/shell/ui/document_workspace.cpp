@@ -193,7 +193,7 @@ DocumentPage* DocumentWorkspace::NewPhpDocument() {
         hooks_.fillKeywordBar(bar, DocumentKind::Php);
     p->markSaved();
     rebuildDocumentList();
-    environment_.attachCompletionLists(p->editor());
+    environment_.attachPhpCompletion(p->editor());
     return p;
 }
 
@@ -209,7 +209,7 @@ DocumentPage* DocumentWorkspace::NewSqlDocument() {
         hooks_.fillKeywordBar(bar, DocumentKind::Sql);
     p->markSaved();
     rebuildDocumentList();
-    environment_.attachCompletionLists(p->editor());
+    environment_.attachSqlCompletion(p->editor());
     return p;
 }
 

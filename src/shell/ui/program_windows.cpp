@@ -19,12 +19,9 @@ void createEditorOptions(TFormMainPHP& main, const QStringList& arguments) {
     DocumentWorkspace& workspace = main.workspace();
     environment.initialise(workspace.page(0) ? workspace.page(0)->editor() : nullptr);
     QObject::connect(&environment, &EditorEnvironment::optionsConfirmed, &main, [&environment, &workspace] {
-        // Every page gets the options again with its present colouring.
-        for (int i = 0; i < workspace.count(); ++i) {
-            CodeEditor* editor = workspace.page(i)->editor();
-            if (const auto kind = environment.colouringOf(editor))
-                environment.applyEditorOptions(editor, *kind);
-        }
+        // Every page gets the options again, its colouring on or off as it was.
+        for (int i = 0; i < workspace.count(); ++i)
+            environment.reapplyEditorOptions(workspace.page(i)->editor());
     });
     main.setCommandHandler(QStringLiteral("MenuTools_EditorOptions"), [&main] {
         main.editorEnvironment().showOptionsDialog(&main);
