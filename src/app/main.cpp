@@ -8,12 +8,20 @@
 #include "shell/ui/welcome_window.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QTabWidget>
 #include <memory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Wertan PHP"));
+    // Qt's own dialogs (file choosers, message box buttons) speak Polish like the rest of the program.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
 
     auto welcome = std::make_unique<wertan::TFormWelcome>();
     welcome->show();

@@ -15,6 +15,8 @@ QString caption() { return QApplication::applicationName().isEmpty() ? QStringLi
 void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
     const QStringList filters = qtNameFilters(request.filter);
     dialog.setNameFilters(filters);
+    // The descriptions already name their patterns as the system writes them.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (!request.defaultExtension.isEmpty())
         dialog.setDefaultSuffix(request.defaultExtension);
     if (!request.directory.isEmpty())

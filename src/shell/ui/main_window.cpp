@@ -163,15 +163,18 @@ void TFormMainPHP::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(true);
+    // The panels' widths, widened where the font would cut their longest text.
     const int widths[7] = {50, 50, 60, 35, 35, 35, 50};
+    const char* longest[7] = {"Lin 00000", "Kol 0000", "Zmieniony", "Nadp.", "CAP", "NUM", ""};
     for (int i = 0; i < 7; ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        panel->setMinimumWidth(widths[i]);
+        const int needed = panel->fontMetrics().horizontalAdvance(QString::fromLatin1(longest[i])) + 10;
+        panel->setMinimumWidth(std::max(widths[i], needed));
         if (i < 6)
-            panel->setFixedWidth(widths[i]);
+            panel->setFixedWidth(std::max(widths[i], needed));
         panel->setStatusTip(QStringLiteral("Lini, Kolumn, Wstawiaj/Nadpisuj, CapsLock, NumLock, Ścieżka pliku"));
         bar->addWidget(panel, i == 6 ? 1 : 0);
         panels_ << panel;
