@@ -7,6 +7,7 @@
 #include "platform/scripted/scripted_launcher.h"
 #include "platform/scripted/scripted_prompts.h"
 #include "platform/settings_store.h"
+#include "settings/program_options.h"
 #include "shell/ui/document_page.h"
 #include "shell/ui/document_workspace.h"
 #include "shell/ui/main_window.h"
@@ -14,6 +15,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -29,7 +33,9 @@ protected:
     ScriptedLauncher launcher;
     ScriptedKeyboardToggles keyboard;
     std::unique_ptr<TFormMainPHP> window;
-    QString programDir = QString::fromUtf8(WERTAN_BUILD_PROGRAM_DIR);
+    // A private copy of the staged program tree, so that what a test writes under config stays its
+    // own; the options file is there as after a first start.
+    QString programDir = privateProgramTree();
 
     void SetUp() override { start({}); }
 
@@ -61,6 +67,30 @@ protected:
     }
     QStringList questions() { return prompts.askedTexts(AskedPrompt::Kind::Confirm); }
     QString fileIn(const QString& name, const QByteArray& bytes) { return dir.write(name, bytes); }
+
+    QString privateProgramTree() {
+        const QDir staged(QString::fromUtf8(WERTAN_BUILD_PROGRAM_DIR));
+        const QString target = dir.file(QStringLiteral("program"));
+        QDir().mkpath(target + QStringLiteral("/config"));
+        QDirIterator it(staged.path(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo entry = it.nextFileInfo();
+            const QString relative = staged.relativeFilePath(entry.filePath());
+            if (relative == QStringLiteral("wertanphp") || relative == QStringLiteral("pomoc") ||
+                relative.startsWith(QStringLiteral("pomoc/")))
+                continue; // not the executable; the read-only help tree is linked below
+            if (entry.isDir())
+                QDir().mkpath(target + QLatin1Char('/') + relative);
+            else
+                QFile::copy(entry.filePath(), target + QLatin1Char('/') + relative);
+        }
+        if (staged.exists(QStringLiteral("pomoc")))
+            QFile::link(staged.filePath(QStringLiteral("pomoc")), target + QStringLiteral("/pomoc"));
+        if (!QFile::exists(target + QStringLiteral("/config/prog.dat2")))
+            dir.write(QStringLiteral("program/config/prog.dat2"),
+                      QByteArray::fromStdString(EncodeProgramOptions(RecordFromForm(InitialProgramOptionsForm()))));
+        return target;
+    }
 };
 
 } // namespace wertan::test

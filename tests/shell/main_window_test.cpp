@@ -85,9 +85,12 @@ TEST_F(MainWindow, FileAndEditMenusCarryTheirCaptionsShortcutsAndHints) {
 TEST_F(MainWindow, InsertMenuHasTheTemplateTagMenuSeventh) {
     const QStringList items = describe(window->menu(QStringLiteral("MenuInsert")));
     EXPECT_EQ(items, (QStringList{"&Funkcje...||Otwiera okno, zawierające wszystkie funkcje PHP3.",
-                                  "&Katalog projektu...||Wstawia katalog do projektu.", "-", "Tagi JavaScript||",
-                                  "Tagi <NOSCRIPT>||", "-", "&Tagi zkPHP||", "-", "Funkcja||", "Funkcja warunkowa||",
-                                  "Funkcja wyboru||", "Pętle||", "Zmienna klasy||", "-", "PHP Info||"}));
+                                  "&Katalog projektu...||Wstawia katalog do projektu.", "-",
+                                  "Tagi JavaScript||Wstawia słowa kluczowe skryptu JavaScript do aktualnego dokumentu.",
+                                  "Tagi <NOSCRIPT>||Wstawia słowa kluczowe skrypu, dla przeglądarek nie obsługujących "
+                                  "JavaScript'u",
+                                  "-", "&Tagi zkPHP||", "-", "Funkcja||", "Funkcja warunkowa||", "Funkcja wyboru||",
+                                  "Pętle||", "Zmienna klasy||", "-", "PHP Info||Wstawia funkcję wyświetlającą informacje o php."}));
     EXPECT_EQ(window->menu(QStringLiteral("MenuInsert"))->actions().at(6),
               window->menu(QStringLiteral("MenuInsert_zkPHPTags"))->menuAction());
 }
@@ -326,10 +329,10 @@ TEST_F(MainWindow, ExitWithNothingChangedClosesAndStoresTheLayout) {
 }
 
 TEST_F(MainWindow, CommandsOfLaterPartsSayTheyAreNotAvailable) {
-    run("MenuEdit_Find");
+    run("MenuHelp_About");
     const QStringList messages = prompts.askedTexts(AskedPrompt::Kind::Message);
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0], QStringLiteral("Polecenie \"Szukaj...\" nie jest jeszcze dostępne w tej wersji programu."));
+    EXPECT_EQ(messages[0], QStringLiteral("Polecenie \"O programie\" nie jest jeszcze dostępne w tej wersji programu."));
 }
 
 TEST_F(MainWindow, PhpVariablesMenuInsertsTheNameAtTheCaret) {
@@ -360,6 +363,7 @@ TEST_F(MainWindow, AMissingStyleFileEndsTheCreationStep) {
     // A program directory with the data files removed.
     TempDir program;
     QDir().mkpath(program.file(QStringLiteral("data")));
+    QDir().mkpath(program.file(QStringLiteral("config")));
     programDir = program.path();
     store->writeText(TFormMainPHP::layoutKey(), QStringLiteral("PageControl.TabPosition"), QStringLiteral("1"));
     store->sync();

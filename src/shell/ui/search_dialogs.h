@@ -1,0 +1,91 @@
+#pragma once
+// The find and replace dialogs: made once with the main window and kept for the whole run, so their
+// texts and settings last between uses. They search the active document's editor.
+#include "shell/search.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace wertan {
+
+class CodeEditor;
+class TFormMainPHP;
+
+class SearchDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum class Mode { Find, Replace };
+    SearchDialog(Mode mode, QWidget* parent = nullptr);
+
+    Mode mode() const { return mode_; }
+    // The dialog's settings as the search takes them; the texts are UTF-8, as the editor holds them.
+    SearchDialogState state() const;
+    bool directionUp() const;
+    void setDirectionUp(bool up);
+
+    QLineEdit* findField() const { return find_; }
+    QLineEdit* replaceField() const { return replace_; }
+    QCheckBox* wholeWordsBox() const { return wholeWords_; }
+    QCheckBox* matchCaseBox() const { return matchCase_; }
+    QPushButton* findNextButton() const { return findNext_; }
+    QPushButton* replaceButton() const { return replaceOne_; }
+    QPushButton* replaceAllButton() const { return replaceAll_; }
+
+signals:
+    void findNextClicked();
+    void replaceClicked(bool all);
+
+private:
+    Mode mode_;
+    QLineEdit* find_ = nullptr;
+    QLineEdit* replace_ = nullptr;
+    QCheckBox* wholeWords_ = nullptr;
+    QCheckBox* matchCase_ = nullptr;
+    QRadioButton* up_ = nullptr;
+    QRadioButton* down_ = nullptr;
+    QPushButton* findNext_ = nullptr;
+    QPushButton* replaceOne_ = nullptr;
+    QPushButton* replaceAll_ = nullptr;
+};
+
+// An editor as the search sees it: byte offsets into its UTF-8 text.
+class EditorSearchTarget : public SearchTarget {
+public:
+    explicit EditorSearchTarget(CodeEditor* editor) : editor_(editor) {}
+    std::string text() const override;
+    std::size_t caret() const override;
+    void select(TextRange range, bool caretAtStart) override;
+    void replace(TextRange range, std::string_view replacement) override;
+
+private:
+    CodeEditor* editor_;
+};
+
+// The two dialogs of the main window and the commands "&Szukaj..." and "&Zastąp...".
+class SearchDialogs : public QObject {
+    Q_OBJECT
+public:
+    explicit SearchDialogs(TFormMainPHP& main);
+    SearchDialog* findDialog() const { return find_; }
+    SearchDialog* replaceDialog() const { return replace_; }
+    // The "Kod" page, then the dialog.
+    void showFind();
+    void showReplace();
+
+private:
+    void findNext(SearchDialog* dialog);
+    void replace(bool all);
+
+    TFormMainPHP& main_;
+    SearchDialog* find_;
+    SearchDialog* replace_;
+};
+
+// Creates the dialogs as children of the main window and gives the commands their handlers.
+SearchDialogs* installSearchDialogs(TFormMainPHP& main);
+
+} // namespace wertan

@@ -1,0 +1,23 @@
+#pragma once
+// Commands of the main window that put fixed text into documents or convert their coding: the
+// keyword bars at the foot of PHP and SQL pages, the templates of the "&Wstaw" menu, and the
+// "Kodowanie znaków" commands with the conversion before a save.
+#include "shell/code_pages.h"
+
+namespace wertan {
+
+class CodeEditor;
+class TFormMainPHP;
+
+// Fills the keyword bar of every page made from now on, and of the pages that already exist.
+void installKeywordBars(TFormMainPHP& main);
+// Fills the three template sub-menus and gives the template commands their handlers.
+void installSnippetCommands(TFormMainPHP& main);
+// The four coding commands and the conversion the save operation runs first.
+void installCodingCommands(TFormMainPHP& main);
+
+// Converts an editor's text through a table in place: no undo record, the changed state, the
+// page's mark and the caret stay as they were.
+void convertEditorText(CodeEditor* editor, const ByteTable& table);
+
+} // namespace wertan
