@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QHostAddress>
 #include <QHostInfo>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -89,7 +91,6 @@ bool sameHost(const QHostAddress& a, const QHostAddress& b) {
 
 struct TFtpClient::Wait {
     QEventLoop loop;
-    bool finished = false;  // the request has ended
     bool delivered = false; // OnRequestDone has run
     FtpRequest kind = FtpRequest::None;
     int error = 0;
@@ -324,7 +325,6 @@ void TFtpClient::finish(int error) {
     setState(controlUp_ ? FtpState::Ready : FtpState::NotConnected);
 
     const std::shared_ptr<Wait> wait = wait_;
-    wait->finished = true;
     wait->error = error;
     // OnRequestDone runs from the event loop, once the client is ready again.
     QMetaObject::invokeMethod(
@@ -858,6 +858,14 @@ void TFtpClient::sendFileBlocks() {
                 abortTransfer("426 Abort requested");
                 return;
             }
+        }
+        if (readFile_->atEnd()) {
+            // The whole file is queued: hand it to the system now and close, without waiting
+            // for another turn of the event loop.
+            sendDone_ = true;
+            data_->flush();
+            if (data_) data_->disconnectFromHost(); // flushing may have found the connection broken
+            return;
         }
     }
 }

@@ -9,10 +9,9 @@
 // are QStrings.
 #include "ftp/ftp_reply.h"
 
+#include <QByteArray>
 #include <QElapsedTimer>
-#include <QHostAddress>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <chrono>
@@ -20,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QFile;
 class QTcpServer;
