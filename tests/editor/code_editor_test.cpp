@@ -203,14 +203,16 @@ TEST(CodeEditor, ColouringFollowsItsComponent) {
         page.editor->setColouring(&css);
         EXPECT_EQ(css.editors(), QList<CodeEditor*>{page.editor});
         page.setText("a { }");
-        page.editor->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL, 0xFFL);
-        page.editor->SendScintilla(QsciScintillaBase::SCI_SETSTYLING, 1UL,
-                                   long(ColouringComponent::styleOfAttribute(2)));
-        EXPECT_EQ(page.editor->attributeAt(0), 2);
-        EXPECT_EQ(page.editor->attributeAt(1), -1);
+        // The shown text is coloured by the component's lexer.
+        const int identifier = css.scheme().indexOf("Identifier");
+        EXPECT_EQ(page.editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, 0UL),
+                  long(ColouringComponent::styleOfAttribute(identifier)));
+        EXPECT_EQ(page.editor->attributeAt(0), identifier);
+        EXPECT_EQ(page.editor->attributeAt(1), css.scheme().indexOf("Space"));
         page.editor->setColouring(nullptr);
         EXPECT_TRUE(css.editors().isEmpty());
         EXPECT_EQ(page.editor->attributeAt(0), -1);
+        EXPECT_EQ(page.editor->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, 0UL), 0);
         page.editor->setColouring(&css);
     }
     // A closed page leaves its component.

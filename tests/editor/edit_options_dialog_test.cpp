@@ -256,26 +256,37 @@ TEST_F(OptionsDialogTest, PreviewCaretSelectsTheAttributeUnderIt) {
     chooseLanguage("PHP");
     chooseAttribute("String");
     CodeEditor* preview = dialog->FmwEdit();
-    // Styles as a lexer leaves them: the first line is a comment.
-    const ColouringComponent* php = environment.component(SchemeLanguage::Php);
-    const long firstLineLength = preview->SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, 0UL);
-    preview->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL, 0xFFL);
-    preview->SendScintilla(QsciScintillaBase::SCI_SETSTYLING, static_cast<unsigned long>(firstLineLength),
-                           long(ColouringComponent::styleOfAttribute(php->scheme().indexOf("Comment"))));
     preview->setFocus();
-    preview->setCursorPosition(0, 17); // inside "komentarz"
-    settle();
-    EXPECT_EQ(attributes()->currentItem()->text(), QStringLiteral("Comment"));
-    // Text without an attribute of its own counts as Space.
-    preview->setCursorPosition(2, 3);
-    settle();
-    EXPECT_EQ(attributes()->currentItem()->text(), QStringLiteral("Space"));
-    // SQL has no Space attribute: the selection stays.
+    // The attribute of the lexer's token under the caret.
+    struct Case {
+        int line, index;
+        const char* attribute;
+    };
+    const Case cases[] = {
+        {0, 17, "Comment"},   // inside "komentarz"
+        {2, 0, "Identifier"}, // "To"
+        {2, 2, "Space"},      // the blank after it
+        {2, 31, "Symbol"},    // the comma after "podgladem"
+        {3, 23, "Space"},     // the end of the line: no token there
+        {1, 0, "Space"},      // an empty line
+    };
+    for (const Case& c : cases) {
+        preview->setCursorPosition(c.line, c.index);
+        settle();
+        EXPECT_EQ(attributes()->currentItem()->text(), QString::fromLatin1(c.attribute))
+            << c.line << ":" << c.index;
+    }
+    // SQL has no Space attribute: where no token is, the selection stays; blanks are SQL symbols.
     chooseLanguage("SQL");
-    chooseAttribute("Number");
-    preview->setCursorPosition(3, 2);
+    preview->setCursorPosition(2, 2);
     settle();
-    EXPECT_EQ(attributes()->currentItem()->text(), QStringLiteral("Number"));
+    EXPECT_EQ(attributes()->currentItem()->text(), QStringLiteral("Symbol"));
+    chooseAttribute("Number");
+    for (const auto& [line, index] : {std::pair{1, 0}, std::pair{3, 23}}) {
+        preview->setCursorPosition(line, index);
+        settle();
+        EXPECT_EQ(attributes()->currentItem()->text(), QStringLiteral("Number")) << line;
+    }
 }
 
 TEST_F(OptionsDialogTest, ExpandingABandRefreshesItsFields) {

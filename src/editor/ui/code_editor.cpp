@@ -2,6 +2,7 @@
 
 #include "editor/ui/colouring_component.h"
 #include "editor/ui/colours.h"
+#include "editor/ui/lexer_adapter.h"
 #include "shell/win1250.h"
 
 #include <QApplication>
@@ -94,9 +95,12 @@ bool isBracket(int ch) {
 
 } // namespace
 
-CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent) {
+CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent), lexer_(new LexerAdapter(this)) {
     setUtf8(true);
+    // The editor colours its text itself (LexerAdapter); text before the view that the view's
+    // colouring depends on is coloured in idle time, so a jump far into a large file shows at once.
     SendScintilla(SCI_SETLEXER, u(SCLEX_CONTAINER));
+    SendScintilla(SCI_SETIDLESTYLING, u(SC_IDLESTYLING_TOVISIBLE));
     // Keys reach the editor's own command table only: the control's key map is emptied, so a menu
     // shortcut always wins over an editor key and no key runs a command twice.
     standardCommands()->clearKeys();
@@ -127,6 +131,7 @@ CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent) {
 }
 
 CodeEditor::~CodeEditor() {
+    disconnect(this, nullptr, lexer_, nullptr);
     if (colouring_) colouring_->detach(this);
 }
 
@@ -161,7 +166,11 @@ std::string CodeEditor::caretLineBytes() const {
     const long line = lineOf(caretPosition().position);
     const long start = lineStart(line);
     const long end = lineEndPosition(line);
-    return utf8ToWin1250(documentUtf8().substr(std::size_t(start), std::size_t(end - start)));
+    // Only the line is read: the whole text as one piece would move the buffer's gap, which costs
+    // the size of the document on every keystroke.
+    const char* text =
+        reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, u(start), end - start));
+    return utf8ToWin1250(std::string_view(text ? text : "", text ? std::size_t(end - start) : 0));
 }
 
 int CodeEditor::caretLine() const {
@@ -450,6 +459,7 @@ void CodeEditor::setColouring(ColouringComponent* component) {
     }
     if (colouring_) colouring_->detach(this);
     colouring_ = component;
+    lexer_->setComponent(colouring_);
     if (colouring_)
         colouring_->attach(this);
     else
@@ -458,10 +468,12 @@ void CodeEditor::setColouring(ColouringComponent* component) {
 }
 
 int CodeEditor::attributeAt(long position) const {
-    if (!colouring_) return -1;
-    if (position < 0 || position >= SendScintilla(SCI_GETLENGTH)) return -1;
-    const int style = int(SendScintilla(SCI_GETSTYLEAT, u(position)));
-    return colouring_->attributeOfStyle(style);
+    const auto token = lexer_->tokenAt(position);
+    return token ? token->attribute : -1;
+}
+
+void CodeEditor::recolour() {
+    lexer_->invalidate();
 }
 
 // ---- positions -----------------------------------------------------------------------------

@@ -19,6 +19,7 @@ class QMenu;
 namespace wertan {
 
 class ColouringComponent;
+class LexerAdapter;
 
 class CodeEditor : public QsciScintilla {
     Q_OBJECT
@@ -75,8 +76,13 @@ public:
     ColouringComponent* colouring() const { return colouring_; }
     // Rewrites every style from the options and the colouring component.
     void refreshStyles();
-    // The colouring attribute of the text at a byte position; -1 when the text has none.
+    // The colouring attribute of the token at a byte position; -1 when the text has none (line
+    // breaks, no colouring).
     int attributeAt(long position) const;
+    // Colours the whole text anew, from the first line, as Scintilla asks for it.
+    void recolour();
+    // What colours the text from the colouring component's lexer.
+    const LexerAdapter& lexerAdapter() const { return *lexer_; }
 
     // Runs an editor command as its key would; false for commands that need no action here
     // (None, typed characters) or that cannot run.
@@ -168,6 +174,7 @@ private:
 
     EditorOptions options_;
     ColouringComponent* colouring_ = nullptr;
+    LexerAdapter* lexer_;
     QMenu* popupMenu_ = nullptr;
     bool reportsStatus_ = false;
     LineSelection lineSelection_;

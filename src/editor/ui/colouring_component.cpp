@@ -6,7 +6,15 @@
 namespace wertan {
 
 ColouringComponent::ColouringComponent(SchemeLanguage language, QObject* parent)
-    : QObject(parent), scheme_(startingScheme(language)) {}
+    : QObject(parent), scheme_(startingScheme(language)) {
+    // Lexer attributes find their scheme attribute by name; the names never change afterwards.
+    for (int a = 0; a < lexers::kAttributeCount; ++a) {
+        const std::string_view name = lexers::AttributeName(lexers::Attribute(a));
+        tokenAttributes_[std::size_t(a)] = std::int8_t(scheme_.indexOf(name));
+    }
+    const bool sql = language == SchemeLanguage::Sql;
+    lineEndStyle_ = styleOfToken(sql ? lexers::Attribute::Symbol : lexers::Attribute::Space);
+}
 
 ColouringComponent::~ColouringComponent() {
     // Editors outliving the component fall back to plain text.
@@ -49,6 +57,24 @@ bool ColouringComponent::hasStrikeOut() const {
     for (const auto& attribute : scheme_.attributes)
         if (attribute.style & StyleStrikeOut) return true;
     return false;
+}
+
+std::optional<lexers::Language> ColouringComponent::lexerLanguage() const {
+    switch (scheme_.language) {
+    case SchemeLanguage::Php:
+        return lexers::Language::Php;
+    case SchemeLanguage::Html:
+        return lexers::Language::Html;
+    case SchemeLanguage::Sql:
+        return lexers::Language::Sql;
+    case SchemeLanguage::JavaScript:
+        return lexers::Language::JavaScript;
+    case SchemeLanguage::Css:
+        return lexers::Language::Css;
+    case SchemeLanguage::VbScript:
+        break;
+    }
+    return std::nullopt;
 }
 
 QList<CodeEditor*> ColouringComponent::editors() const {

@@ -4,13 +4,17 @@
 // that use it, so a change of an attribute shows on all of them at once.
 //
 // Style numbers: attribute i of the scheme is Scintilla style i + 1; style 0 is plain text in the
-// editor's own font and colours. Whatever styles a page's text (the language's lexer) sets these
-// style numbers.
+// editor's own font and colours. The language's lexer (through each editor's LexerAdapter) sets
+// these style numbers on the text.
 #include "editor/colour_scheme.h"
+#include "editor/lexers/lexer_types.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <array>
+#include <cstdint>
+#include <optional>
 
 namespace wertan {
 
@@ -42,6 +46,17 @@ public:
     int spaceAttribute() const;
     bool hasStrikeOut() const;
 
+    // The lexer that cuts the language's text into tokens; none for VBScript, which colours no page.
+    std::optional<lexers::Language> lexerLanguage() const;
+    // The scheme attribute a lexer token is drawn with, or -1 when the scheme has no such attribute.
+    int attributeOfToken(lexers::Attribute attribute) const {
+        return tokenAttributes_[std::size_t(attribute)];
+    }
+    // The Scintilla style of a lexer token (0, plain, for an attribute the scheme lacks).
+    int styleOfToken(lexers::Attribute attribute) const { return attributeOfToken(attribute) + 1; }
+    // The style of line breaks: Space, or Symbol in SQL, which has no Space attribute.
+    int lineEndStyle() const { return lineEndStyle_; }
+
     // The editors coloured by this component. CodeEditor::setColouring attaches and detaches.
     QList<CodeEditor*> editors() const;
     // Writes the attribute styles into one editor, over its plain style.
@@ -59,6 +74,8 @@ private:
     void restyleAll();
 
     ColourScheme scheme_;
+    std::array<std::int8_t, lexers::kAttributeCount> tokenAttributes_{};
+    int lineEndStyle_ = 0;
     QList<QPointer<CodeEditor>> editors_;
 };
 

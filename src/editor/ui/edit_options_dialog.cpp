@@ -573,8 +573,9 @@ void TFormEditOpts::attributeChanged() {
     component->setAttribute(row, a);
 }
 
-// The caret in the preview selects the attribute of the text under it; text without one counts as the
-// language's Space attribute (SQL has none: then the list keeps its selection).
+// The caret in the preview selects the attribute of the lexer's token under it (the character after
+// the caret); where there is none (line ends, empty lines, VBScript, which has no lexer) it counts as
+// the language's Space attribute (SQL has none: then the list keeps its selection).
 void TFormEditOpts::previewCaretMoved() {
     ColouringComponent* component = chosenComponent();
     if (!component) return;

@@ -1,0 +1,350 @@
+// Colouring of editor pages by the lexers: styles as a whole-document lex gives them, restyling after
+// edits only as far as the line states change, large documents coloured as far as they are shown,
+// schemes shared by pages, colouring off and on.
+#include "editor/lexers/lexers.h"
+#include "editor/ui/colouring_component.h"
+#include "editor/ui/lexer_adapter.h"
+#include "editor_test_support.h"
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace wertan {
+namespace {
+
+using Base = QsciScintillaBase;
+using test::settle;
+
+unsigned long u(long v) {
+    return static_cast<unsigned long>(v);
+}
+
+// The style of every byte of a text lexed whole, line by line from each line's state, with line
+// breaks in the component's line-break style.
+std::vector<int> lexedStyles(const ColouringComponent& component, std::string_view text) {
+    std::vector<int> styles;
+    lexers::LineState state;
+    lexers::TokenBuffer tokens;
+    std::size_t at = 0;
+    for (;;) {
+        std::size_t e = text.find_first_of("\r\n", at);
+        if (e == std::string_view::npos) e = text.size();
+        state = lexers::LexLine(*component.lexerLanguage(), text.substr(at, e - at), state, tokens);
+        for (const lexers::Token& token : tokens)
+            styles.insert(styles.end(), token.length, component.styleOfToken(token.attribute));
+        if (e == text.size()) break;
+        const std::size_t lineBreak = text[e] == '\r' && e + 1 < text.size() && text[e + 1] == '\n' ? 2 : 1;
+        styles.insert(styles.end(), lineBreak, component.lineEndStyle());
+        at = e + lineBreak;
+    }
+    return styles;
+}
+
+// Colours the rest of the document, going on from where the colouring has got to.
+void colourToEnd(CodeEditor* editor) {
+    editor->SendScintilla(Base::SCI_COLOURISE, u(editor->SendScintilla(Base::SCI_GETENDSTYLED)), -1L);
+}
+
+std::vector<int> documentStyles(CodeEditor* editor) {
+    std::vector<int> styles;
+    const long length = editor->SendScintilla(Base::SCI_GETLENGTH);
+    for (long p = 0; p < length; ++p)
+        styles.push_back(int(editor->SendScintilla(Base::SCI_GETSTYLEAT, u(p))));
+    return styles;
+}
+
+std::string documentText(CodeEditor* editor) {
+    return std::string(editor->documentUtf8());
+}
+
+// The first line whose styles differ from the whole-document lex, or -1.
+long firstWrongLine(CodeEditor* editor, const ColouringComponent& component) {
+    colourToEnd(editor);
+    const std::vector<int> expected = lexedStyles(component, documentText(editor));
+    const std::vector<int> actual = documentStyles(editor);
+    for (std::size_t p = 0; p < std::max(expected.size(), actual.size()); ++p)
+        if (p >= expected.size() || p >= actual.size() || expected[p] != actual[p])
+            return editor->SendScintilla(Base::SCI_LINEFROMPOSITION, u(long(p)));
+    return -1;
+}
+
+// The attribute name of the style at the first byte of `needle` (searched from `from`).
+std::string attributeNameAt(CodeEditor* editor, const ColouringComponent& component, std::string_view needle,
+                            std::size_t from = 0) {
+    const std::string text = documentText(editor);
+    const std::size_t p = text.find(needle, from);
+    if (p == std::string::npos) return "(not found)";
+    const int attribute =
+        component.attributeOfStyle(int(editor->SendScintilla(Base::SCI_GETSTYLEAT, u(long(p)))));
+    return attribute < 0 ? "(plain)" : component.attribute(attribute).name;
+}
+
+long positionOf(CodeEditor* editor, std::string_view needle) {
+    return long(documentText(editor).find(needle));
+}
+
+class ColouredPage : public ::testing::Test {
+protected:
+    ColouringComponent php{SchemeLanguage::Php};
+    test::EditorWindow page;
+
+    void show(const char* utf8, ColouringComponent& component) {
+        page.editor->setColouring(&component);
+        page.setText(utf8);
+    }
+    std::size_t lexed() const { return page.editor->lexerAdapter().linesLexed(); }
+};
+
+// A PHP page with HTML around the code, strings and a comment over several lines, SQL in a string,
+// Polish letters, and CR LF, LF and CR line breaks.
+constexpr const char* kPhpPage = "<html>\r\n"
+                                 "<body bgcolor=\"#FFFFFF\">\r\n"
+                                 "<?php\r\n"
+                                 "/* Nagłówek\r\n"
+                                 "   strony */\n"
+                                 "$tytul = 'Zażółć\r\n"
+                                 "gęślą';\r"
+                                 "echo \"<h1>$tytul \\\"x\\\"</h1>\"; echoł\r\n"
+                                 "$q = \"SELECT * FROM t WHERE a = 'b'\";\r\n"
+                                 "?>\r\n"
+                                 "</body></html>";
+
+TEST_F(ColouredPage, StylesOfAPageAreTheLexersTokens) {
+    show(kPhpPage, php);
+    EXPECT_EQ(firstWrongLine(page.editor, php), -1);
+    struct Case {
+        const char* needle;
+        const char* attribute;
+    };
+    const Case cases[] = {
+        {"<html>", "Symbol"},    {"html>", "Identifier"},   {"\"#FFFFFF\"", "String"},
+        {"Nagłówek", "Comment"}, {"strony */", "Comment"},  {"$tytul =", "Variable"},
+        {"'Zażółć", "String"},   {"gęślą'", "String"},      {"echo \"", "Reserved word"},
+        {"\\\"x", "String"},     {"ł\r\n$q", "Identifier"}, {"SELECT", "String"},
+        {"?>", "Symbol"},        {" = 'Z", "Space"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(attributeNameAt(page.editor, php, c.needle), c.attribute) << c.needle;
+}
+
+TEST_F(ColouredPage, EveryLanguageColoursAsItsLexer) {
+    struct Case {
+        SchemeLanguage language;
+        const char* text;
+        const char* needle;
+        const char* attribute;
+    };
+    const Case cases[] = {
+        {SchemeLanguage::Html, "<P>Fish &amp; chips<!-- a\nb --><% x\ny %>", "&amp;", "Escape ampersand"},
+        {SchemeLanguage::Html, "<P>Fish &amp; chips<!-- a\nb --><% x\ny %>", "b -->", "Comment"},
+        {SchemeLanguage::Html, "<P>Fish &amp; chips<!-- a\nb --><% x\ny %>", "y %>", "Asp"},
+        {SchemeLanguage::Sql, "SELECT a /* x\ny */ FROM t;\n", "y */", "Comment"},
+        {SchemeLanguage::Sql, "SELECT a /* x\ny */ FROM t;\n", "FROM", "Reserved word"},
+        {SchemeLanguage::JavaScript, "var s = \"a\"; /* b\nc */ f(1);", "c */", "Comment"},
+        {SchemeLanguage::Css, "P { color: red; }\n/* a\nb */", "b */", "Comment"},
+    };
+    for (const Case& c : cases) {
+        ColouringComponent component(c.language);
+        show(c.text, component);
+        EXPECT_EQ(firstWrongLine(page.editor, component), -1) << c.text;
+        EXPECT_EQ(attributeNameAt(page.editor, component, c.needle), c.attribute) << c.needle;
+        page.editor->setColouring(nullptr);
+    }
+}
+
+// Sixteen lines of PHP; line 5 closes a comment that would be open from above.
+constexpr const char* kPhpLines = "<?php\n"             // 0
+                                  "$a = 1;\n"           // 1
+                                  "$b = 'x';\n"         // 2
+                                  "// note\n"           // 3
+                                  "$c = \"y\";\n"       // 4
+                                  "/* old */ $d = 2;\n" // 5
+                                  "$e = 'z';\n"         // 6
+                                  "$f = 3;\n"           // 7
+                                  "echo $a . $b;\n"     // 8
+                                  "$g = \"w\\\"v\";\n"  // 9
+                                  "function f() {\n"    // 10
+                                  "  return 4;\n"       // 11
+                                  "}\n"                 // 12
+                                  "$h = 5; # end\n"     // 13
+                                  "$i = 6;\n"           // 14
+                                  "?>";                 // 15
+
+TEST_F(ColouredPage, AnEditRestylesTheFollowingLinesOnlyWhileTheirStateChanges) {
+    struct Case {
+        const char* name;
+        int line;    // where the edit starts
+        int index;   // byte in that line, -1 for the line's end
+        int removed; // bytes removed there before inserting
+        const char* inserted;
+        int linesLexed; // by the edit; -1: not counted (the state never settles again)
+    };
+    const Case cases[] = {
+        {"opening a comment", 1, 0, 0, "/*", 5},
+        {"typing a letter", 2, 3, 0, "x", 1},
+        {"a quote of the other kind in a string", 2, 6, 0, "\"", 1},
+        {"opening a string", 1, -1, 0, "'", -1},
+        {"breaking a string", 2, 6, 0, "\n", 2},
+        {"joining a comment with the next line", 3, -1, 1, "", 1},
+        {"an open string and an empty line", 5, -1, 0, "'\n", -1},
+        {"an open comment and an empty line", 2, -1, 0, "/*\n", 5},
+        {"removing lines across a comment", 2, 4, 40, "", -1},
+        {"replacing lines", 4, 0, 30, "x\n/* a\nb\n", -1},
+    };
+    for (const Case& c : cases) {
+        show(kPhpLines, php);
+        colourToEnd(page.editor);
+        ASSERT_EQ(firstWrongLine(page.editor, php), -1);
+        const std::size_t before = lexed();
+        const long lineStart = page.editor->SendScintilla(Base::SCI_POSITIONFROMLINE, u(c.line));
+        const long at = c.index < 0 ? page.editor->SendScintilla(Base::SCI_GETLINEENDPOSITION, u(c.line))
+                                    : lineStart + c.index;
+        page.editor->SendScintilla(Base::SCI_BEGINUNDOACTION);
+        if (c.removed > 0) page.editor->SendScintilla(Base::SCI_DELETERANGE, u(at), long(c.removed));
+        page.editor->SendScintilla(Base::SCI_INSERTTEXT, u(at), c.inserted);
+        page.editor->SendScintilla(Base::SCI_ENDUNDOACTION);
+        settle();
+        colourToEnd(page.editor);
+        EXPECT_EQ(firstWrongLine(page.editor, php), -1) << c.name;
+        if (c.linesLexed >= 0) {
+            EXPECT_EQ(lexed() - before, std::size_t(c.linesLexed)) << c.name;
+        }
+        // Undone, the page is coloured as it was.
+        page.editor->SendScintilla(Base::SCI_UNDO);
+        settle();
+        ASSERT_EQ(documentText(page.editor), kPhpLines) << c.name;
+        EXPECT_EQ(firstWrongLine(page.editor, php), -1) << c.name << " undone";
+        page.editor->setColouring(nullptr);
+    }
+}
+
+TEST_F(ColouredPage, EditsBeforeTheNextColouringAreAllRestyled) {
+    show(kPhpLines, php);
+    colourToEnd(page.editor);
+    // Two edits far apart, the later one first, before the page is painted again.
+    for (const auto& [line, text] : {std::pair{12, "'"}, std::pair{2, "\"\n"}}) {
+        const long at = page.editor->SendScintilla(Base::SCI_GETLINEENDPOSITION, u(line));
+        page.editor->SendScintilla(Base::SCI_INSERTTEXT, u(at), text);
+    }
+    settle();
+    EXPECT_EQ(firstWrongLine(page.editor, php), -1);
+}
+
+TEST_F(ColouredPage, AnEditNearTheTopOfALargeDocumentColoursOnlyWhatIsShown) {
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += "$x = 'a'; echo $x; // line\r\n";
+    page.editor->setColouring(&php);
+    page.editor->setDocumentBytes(text);
+    settle();
+    const long length = page.editor->SendScintilla(Base::SCI_GETLENGTH);
+    const long shownLines = page.editor->SendScintilla(Base::SCI_LINESONSCREEN);
+    EXPECT_LT(page.editor->SendScintilla(Base::SCI_GETENDSTYLED), length / 10);
+    EXPECT_LT(lexed(), std::size_t(shownLines + 100));
+
+    // A comment opened at the top changes the state of every line below it.
+    const std::size_t before = lexed();
+    page.editor->SendScintilla(Base::SCI_INSERTTEXT,
+                               u(page.editor->SendScintilla(Base::SCI_POSITIONFROMLINE, 1UL)), "/*");
+    settle();
+    EXPECT_LT(lexed() - before, std::size_t(shownLines + 100));
+    EXPECT_LT(page.editor->SendScintilla(Base::SCI_GETENDSTYLED), length / 10);
+    EXPECT_EQ(attributeNameAt(page.editor, php, "$x", 20), "Comment");
+
+    // At the end of the document the colouring catches up.
+    page.editor->SendScintilla(Base::SCI_DOCUMENTEND);
+    const long lastLineStart = page.editor->SendScintilla(
+        Base::SCI_POSITIONFROMLINE, u(page.editor->SendScintilla(Base::SCI_GETLINECOUNT) - 2));
+    QElapsedTimer deadline;
+    deadline.start();
+    while (page.editor->SendScintilla(Base::SCI_GETENDSTYLED) <= lastLineStart && deadline.elapsed() < 20000)
+        QApplication::processEvents();
+    EXPECT_EQ(php.attributeOfStyle(int(page.editor->SendScintilla(Base::SCI_GETSTYLEAT, u(lastLineStart)))),
+              php.scheme().indexOf("Comment"));
+}
+
+TEST_F(ColouredPage, ASchemeChangeReachesEveryPageOfTheLanguage) {
+    show("<?php $a = 1; ?>", php);
+    test::EditorWindow second;
+    second.editor->setColouring(&php);
+    second.setText("$b");
+    ColouringComponent html(SchemeLanguage::Html);
+    test::EditorWindow other;
+    other.editor->setColouring(&html);
+    other.setText("<b>x</b>");
+
+    const int variable = php.scheme().indexOf("Variable");
+    HighlighterAttribute a = php.attribute(variable);
+    a.foreground = rgbColour(10, 20, 30);
+    a.background = rgbColour(200, 210, 220);
+    php.setAttribute(variable, a);
+    for (CodeEditor* editor : {page.editor, second.editor}) {
+        const long p = positionOf(editor, "$");
+        const auto style = u(editor->SendScintilla(Base::SCI_GETSTYLEAT, u(p)));
+        EXPECT_EQ(style, u(ColouringComponent::styleOfAttribute(variable)));
+        EXPECT_EQ(editor->SendScintilla(Base::SCI_STYLEGETFORE, style), long(rgbColour(10, 20, 30)));
+        EXPECT_EQ(editor->SendScintilla(Base::SCI_STYLEGETBACK, style), long(rgbColour(200, 210, 220)));
+    }
+    // A page of another language keeps its colours.
+    const auto htmlStyle = u(ColouringComponent::styleOfAttribute(variable));
+    EXPECT_NE(other.editor->SendScintilla(Base::SCI_STYLEGETFORE, htmlStyle), long(rgbColour(10, 20, 30)));
+}
+
+TEST_F(ColouredPage, ColouringOffLeavesPlainTextAndOnColoursItAgain) {
+    show(kPhpLines, php);
+    colourToEnd(page.editor);
+    page.editor->setColouring(nullptr);
+    settle();
+    // Text typed while colouring is off stays plain too.
+    page.editor->SendScintilla(Base::SCI_INSERTTEXT, 0UL, "/* x */ ");
+    settle();
+    colourToEnd(page.editor);
+    const std::vector<int> styles = documentStyles(page.editor);
+    EXPECT_EQ(std::count(styles.begin(), styles.end(), 0), long(styles.size()));
+    EXPECT_EQ(page.editor->attributeAt(positionOf(page.editor, "$a")), -1);
+
+    page.editor->setColouring(&php);
+    settle();
+    EXPECT_EQ(firstWrongLine(page.editor, php), -1);
+    EXPECT_EQ(attributeNameAt(page.editor, php, "/* x */"), "Comment");
+    EXPECT_EQ(page.editor->attributeAt(positionOf(page.editor, "$a")), php.scheme().indexOf("Variable"));
+}
+
+TEST_F(ColouredPage, TheTokenAtAPositionIsTheLexersToken) {
+    show(kPhpLines, php);
+    struct Case {
+        const char* needle;
+        int offset;
+        const char* attribute; // empty: no token (line break)
+    };
+    const Case cases[] = {
+        {"$c", 0, "Variable"},          {"$c", 1, "Variable"},     {" = \"y", 0, "Space"},
+        {"\"y\"", 2, "String"},         {"// note", 5, "Comment"}, {"// note", 7, ""},
+        {"return", 3, "Reserved word"},
+    };
+    for (const Case& c : cases) {
+        // Nothing is coloured yet: the token comes from lexing the line from its state.
+        page.editor->recolour();
+        const int attribute = page.editor->attributeAt(positionOf(page.editor, c.needle) + c.offset);
+        EXPECT_EQ(attribute < 0 ? std::string() : php.attribute(attribute).name, c.attribute) << c.needle;
+    }
+    ColouringComponent vbs(SchemeLanguage::VbScript);
+    page.editor->setColouring(&vbs);
+    EXPECT_EQ(page.editor->attributeAt(positionOf(page.editor, "$c")), -1);
+}
+
+TEST(LexedLineState, SurvivesScintillasLineState) {
+    for (int start = 0; start < lexers::LineState::kModeLimit; ++start)
+        for (int end = 0; end < lexers::LineState::kModeLimit; ++end) {
+            const LexedLineState state{lexers::LineState::decode(start), lexers::LineState::decode(end)};
+            EXPECT_EQ(LexedLineState::decode(state.encode()), state);
+        }
+    // A line never lexed holds 0: it starts and ends in the start state.
+    EXPECT_EQ(LexedLineState::decode(0), LexedLineState{});
+}
+
+} // namespace
+} // namespace wertan
