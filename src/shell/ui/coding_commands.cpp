@@ -81,6 +81,15 @@ void convertEditorText(CodeEditor* editor, const ByteTable& table) {
     for (const Change& c : runs)
         lengthsKept = lengthsKept && c.length == c.text.size();
     const bool wasChanged = editor->isModified();
+    // Where the caret, the selection and the view stand: a replacement around the caret would move it.
+    const long caret = editor->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+    const long anchor = editor->SendScintilla(QsciScintillaBase::SCI_GETANCHOR);
+    const long caretVirtual =
+        editor->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONNCARETVIRTUALSPACE, 0ul);
+    const long anchorVirtual =
+        editor->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONNANCHORVIRTUALSPACE, 0ul);
+    const long firstLine = editor->SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
+    const long xOffset = editor->SendScintilla(QsciScintillaBase::SCI_GETXOFFSET);
     // The text is replaced directly, not as an edit: nothing goes to the undo list, and the
     // changed state stays. Back to front, so the positions of the runs still to come hold.
     editor->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(0));
@@ -91,7 +100,16 @@ void convertEditorText(CodeEditor* editor, const ByteTable& table) {
                               static_cast<unsigned long>(it->text.size()), it->text.constData());
     }
     editor->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(1));
-    if (!lengthsKept) {
+    if (lengthsKept) {
+        // Every position means what it meant before.
+        editor->SendScintilla(QsciScintillaBase::SCI_SETANCHOR, static_cast<unsigned long>(anchor));
+        editor->SendScintilla(QsciScintillaBase::SCI_SETCURRENTPOS, static_cast<unsigned long>(caret));
+        editor->SendScintilla(QsciScintillaBase::SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0ul, anchorVirtual);
+        editor->SendScintilla(QsciScintillaBase::SCI_SETSELECTIONNCARETVIRTUALSPACE, 0ul, caretVirtual);
+        editor->SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE,
+                              static_cast<unsigned long>(firstLine));
+        editor->SendScintilla(QsciScintillaBase::SCI_SETXOFFSET, static_cast<unsigned long>(xOffset));
+    } else {
         // Every converted letter keeps its length in UTF-8, so undo steps recorded before still
         // fit the text. Should a length ever change, those steps would corrupt the text on undo:
         // they are dropped, and the changed state is kept without them.
