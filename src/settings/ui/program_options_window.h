@@ -49,9 +49,11 @@ public:
     // The four bands' expanded states, in order.
     QList<bool> bandsExpanded() const;
 
+    // Escape does not leave the dialog; only its two buttons do.
+    void reject() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     // LoadProgramOptions with its message and error shown; true when the file was there and read.
