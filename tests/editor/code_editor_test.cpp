@@ -29,6 +29,29 @@ TEST(CodeEditor, DocumentBytesRoundTripLosslessly) {
     EXPECT_EQ(page.editor->caretLineBytes(), std::string("za\xBF\xF3\xB3\xE6 g\xEA\x9C\x6C\xB9 ja\x9F\xF1"));
 }
 
+TEST(CodeEditor, ALoadedTextIsAnnouncedOnceAndTheGutterFitsItsLines) {
+    test::EditorWindow page;
+    QSignalSpy texts(page.editor, &QsciScintilla::textChanged);
+    QSignalSpy lines(page.editor, &QsciScintilla::linesChanged);
+    const long narrow = page.editor->SendScintilla(QsciScintillaBase::SCI_GETMARGINWIDTHN, 0UL);
+    std::string text;
+    for (int i = 0; i < 123456; ++i)
+        text += "x\r\n";
+    page.editor->setDocumentBytes(text);
+    EXPECT_EQ(texts.count(), 1);
+    EXPECT_GE(lines.count(), 1);
+    EXPECT_EQ(page.editor->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT), 123457);
+    // Six digits where three were enough.
+    const long wide = page.editor->SendScintilla(QsciScintillaBase::SCI_GETMARGINWIDTHN, 0UL);
+    const long digit =
+        page.editor->SendScintilla(QsciScintillaBase::SCI_TEXTWIDTH,
+                                   static_cast<unsigned long>(QsciScintillaBase::STYLE_LINENUMBER), "9");
+    EXPECT_GE(wide - narrow, 3 * digit);
+    // Changes after the load are announced as before.
+    page.editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "y");
+    EXPECT_EQ(texts.count(), 2);
+}
+
 TEST(CodeEditor, CaretColumnsCountTabsAndVirtualSpace) {
     test::EditorWindow page;
     page.setText("\tab");

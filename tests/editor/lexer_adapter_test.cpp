@@ -233,6 +233,19 @@ TEST_F(ColouredPage, EditsBeforeTheNextColouringAreAllRestyled) {
     EXPECT_EQ(firstWrongLine(page.editor, php), -1);
 }
 
+TEST_F(ColouredPage, ALoadedTextIsColouredAnew) {
+    show(kPhpLines, php);
+    colourToEnd(page.editor);
+    // Lines of the same length, now inside a comment.
+    std::string text = kPhpLines;
+    text.replace(0, 2, "/*");
+    page.editor->setDocumentBytes(text);
+    settle();
+    EXPECT_EQ(firstWrongLine(page.editor, php), -1);
+    EXPECT_EQ(attributeNameAt(page.editor, php, "$c"), "Comment");
+    EXPECT_EQ(attributeNameAt(page.editor, php, "$e"), "Variable");
+}
+
 TEST_F(ColouredPage, AnEditNearTheTopOfALargeDocumentColoursOnlyWhatIsShown) {
     std::string text;
     for (int i = 0; i < 20000; ++i)

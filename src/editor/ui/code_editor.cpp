@@ -141,9 +141,18 @@ void CodeEditor::setDocumentBytes(std::string_view win1250) {
     const std::string utf8 = win1250ToUtf8(win1250);
     const bool collecting = SendScintilla(SCI_GETUNDOCOLLECTION) != 0;
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+    // The control announces each change of the text to its listeners, which costs as much again as
+    // the load of a large text (it is converted on the way). A whole new text is announced once,
+    // after it is in: the colouring starts anew and the gutter fits the line count.
+    const long announced = SendScintilla(SCI_GETMODEVENTMASK);
+    SendScintilla(SCI_SETMODEVENTMASK, 0UL);
     SendScintilla(SCI_CLEARALL);
     // Appending by length keeps NUL bytes, which a C-string call would cut off.
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.data());
+    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(announced));
+    lexer_->invalidate();
+    emit textChanged();
+    emit linesChanged();
     SendScintilla(SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(collecting));
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0UL);
