@@ -108,7 +108,7 @@ for mode in active passive; do
   row "put ${big_mb} MB" "$w" "$c"
 
   w=$(best_time ours_small_get "$ours")
-  c=$(best_time curl -sS "${auth[@]}" "${theirs[@]}" "$url/small/f[0000-$last].bin" -o "$local/got_c/#1.bin")
+  c=$(best_time curl -sS "${auth[@]}" "${theirs[@]}" "$url/small/f[0000-$last].bin" -o "$local/got_c/f#1.bin")
   cmp -s "$served/small/f0000.bin" "$local/got_w/f0000.bin" && cmp -s "$served/small/f$last.bin" "$local/got_c/f$last.bin" ||
     { echo "pobrany mały plik różni się od oryginału" >&2; exit 1; }
   row "get ${small_count} x ${small_kb} KB" "$w" "$c"
