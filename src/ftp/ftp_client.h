@@ -104,6 +104,8 @@ public:
     bool Mkd();
     bool Size();
     bool Dele();
+    // Dir and Get replace LocalFileName only when the transfer succeeds; after a failure the
+    // earlier file is as it was.
     bool Dir(); // LIST, or "LIST " and HostFileName when that is not empty
     bool Get(); // RETR HostFileName into LocalFileName
     bool Put(); // STOR LocalFileName as HostFileName
