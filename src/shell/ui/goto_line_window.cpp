@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -56,6 +57,7 @@ TFormGoNoLineNumber::TFormGoNoLineNumber(TFormMainPHP& main)
     preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     preview_->setSelectionMode(QAbstractItemView::NoSelection);
     preview_->setFocusPolicy(Qt::NoFocus);
+    preview_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont)); // code lines as in the editor
     preview_->setColumnWidth(0, 50);
     preview_->horizontalHeader()->setStretchLastSection(true);
     preview_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

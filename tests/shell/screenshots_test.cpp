@@ -1,0 +1,60 @@
+// Pictures of the options, go-to-line and find dialogs for docs/screenshots. Runs only when
+// WERTAN_SCREENSHOT_DIR names the folder to write them to.
+#include "main_window_harness.h"
+#include "settings/ui/program_options_window.h"
+#include "shell/ui/goto_line_window.h"
+#include "shell/ui/search_dialogs.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+using namespace wertan;
+using namespace wertan::test;
+
+namespace {
+
+using Screenshots = MainWindowHarness;
+
+void settle() {
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+} // namespace
+
+TEST_F(Screenshots, DialogsForTheDocumentation) {
+    const QString folder = qEnvironmentVariable("WERTAN_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "set WERTAN_SCREENSHOT_DIR to write the pictures";
+    const QDir out(folder);
+
+    run("MenuTools_Options");
+    auto* options = window->findChild<TFormOptionMain2*>();
+    ASSERT_NE(options, nullptr);
+    // Every band opened, so the picture shows all fields.
+    for (QToolButton* heading : options->findChildren<QToolButton*>())
+        if (heading->isCheckable() && !heading->isChecked()) heading->click();
+    options->saveConversionBox()->setChecked(true);
+    settle();
+    EXPECT_TRUE(options->grab().save(out.filePath(QStringLiteral("program_options_dialog.png"))));
+    options->cancelButton()->click();
+
+    ws().activeEditor()->setDocumentBytes(
+        "<?php\r\n$imie = \"Wertan\";\r\nif ($imie) {\r\n    echo $imie;\r\n}\r\n"
+        "phpinfo();\r\n?>");
+    run("MenuEdit_GoToLine");
+    auto* gotoLine = window->findChild<TFormGoNoLineNumber*>();
+    gotoLine->numberBox()->setValue(4);
+    settle();
+    EXPECT_TRUE(gotoLine->grab().save(out.filePath(QStringLiteral("goto_line_dialog.png"))));
+    gotoLine->reject();
+
+    run("MenuEdit_Find");
+    auto* find = window->findChild<SearchDialog*>(QStringLiteral("FindDialog"));
+    find->findField()->setText(QStringLiteral("echo"));
+    find->wholeWordsBox()->setChecked(true);
+    settle();
+    EXPECT_TRUE(find->grab().save(out.filePath(QStringLiteral("find_dialog.png"))));
+}
