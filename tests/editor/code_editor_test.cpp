@@ -4,6 +4,7 @@
 #include "editor/ui/colouring_component.h"
 #include "editor_test_support.h"
 
+#include <QAccessible>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QUrl>
@@ -50,6 +51,25 @@ TEST(CodeEditor, ALoadedTextIsAnnouncedOnceAndTheGutterFitsItsLines) {
     // Changes after the load are announced as before.
     page.editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "y");
     EXPECT_EQ(texts.count(), 2);
+}
+
+TEST(CodeEditor, DescribedAsAPlainEditorUntilAccessibilityComesOn) {
+    test::EditorWindow page;
+    ASSERT_FALSE(QAccessible::isActive());
+    QAccessibleInterface* plain = QAccessible::queryAccessibleInterface(page.editor);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(plain->role(), QAccessible::EditableText);
+    EXPECT_EQ(plain->textInterface(), nullptr);
+    // Assistive technology starts: the page offers its text.
+    QAccessible::setActive(true);
+    QAccessibleInterface* full = QAccessible::queryAccessibleInterface(page.editor);
+    ASSERT_NE(full, nullptr);
+    EXPECT_NE(full->textInterface(), nullptr);
+    test::EditorWindow later;
+    QAccessibleInterface* laterFull = QAccessible::queryAccessibleInterface(later.editor);
+    ASSERT_NE(laterFull, nullptr);
+    EXPECT_NE(laterFull->textInterface(), nullptr);
+    QAccessible::setActive(false);
 }
 
 TEST(CodeEditor, CaretColumnsCountTabsAndVirtualSpace) {

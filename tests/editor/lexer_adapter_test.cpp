@@ -257,6 +257,10 @@ TEST_F(ColouredPage, AnEditNearTheTopOfALargeDocumentColoursOnlyWhatIsShown) {
     const long shownLines = page.editor->SendScintilla(Base::SCI_LINESONSCREEN);
     EXPECT_LT(page.editor->SendScintilla(Base::SCI_GETENDSTYLED), length / 10);
     EXPECT_LT(lexed(), std::size_t(shownLines + 100));
+    // The first screen is coloured down to its last line.
+    const long lastShown = page.editor->SendScintilla(Base::SCI_POSITIONFROMLINE, u(shownLines - 1));
+    EXPECT_EQ(php.attributeOfStyle(int(page.editor->SendScintilla(Base::SCI_GETSTYLEAT, u(lastShown)))),
+              php.scheme().indexOf("Variable"));
 
     // A comment opened at the top changes the state of every line below it.
     const std::size_t before = lexed();

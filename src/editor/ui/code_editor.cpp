@@ -5,6 +5,8 @@
 #include "editor/ui/lexer_adapter.h"
 #include "shell/win1250.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
@@ -93,9 +95,44 @@ bool isBracket(int ch) {
            ch == '>';
 }
 
+// The control's own accessible text interface counts the characters from the start of the text to
+// the caret whenever the view changes, whether or not assistive technology is listening: far into a
+// large document every scroll and keystroke would pay for the whole text before the caret. While
+// accessibility is off a page editor is described as a plain editable widget; when it comes on, the
+// descriptions made so far are dropped and the control's own text interface is used from then on.
+class EditorAccessibility : public QAccessible::ActivationObserver {
+public:
+    EditorAccessibility() {
+        active_ = QAccessible::isActive();
+        QAccessible::installFactory(&EditorAccessibility::describe);
+        QAccessible::installActivationObserver(this);
+    }
+    static void install() { static EditorAccessibility instance; }
+
+    void accessibilityActiveChanged(bool active) override {
+        active_ = active;
+        if (!active) return;
+        for (QWidget* widget : QApplication::allWidgets()) {
+            if (!qobject_cast<CodeEditor*>(widget)) continue;
+            QAccessibleInterface* described = QAccessible::queryAccessibleInterface(widget);
+            if (described && !described->textInterface())
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(described));
+        }
+    }
+
+private:
+    static QAccessibleInterface* describe(const QString&, QObject* object) {
+        auto* editor = qobject_cast<CodeEditor*>(object);
+        if (!editor || active_) return nullptr;
+        return new QAccessibleWidget(editor, QAccessible::EditableText);
+    }
+    static inline bool active_ = false;
+};
+
 } // namespace
 
 CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent), lexer_(new LexerAdapter(this)) {
+    EditorAccessibility::install();
     setUtf8(true);
     // The editor colours its text itself (LexerAdapter); text before the view that the view's
     // colouring depends on is coloured in idle time, so a jump far into a large file shows at once.
