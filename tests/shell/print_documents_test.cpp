@@ -121,3 +121,19 @@ TEST_F(Printing, AJobThatCannotStartIsReported) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains(QStringLiteral("Beznazwy"))) << errors[0].toStdString();
 }
+
+TEST_F(Printing, ALongDocumentGoesOnOverThePages) {
+    std::string body;
+    for (int i = 1; i <= 150; ++i)
+        body += "wiersz " + std::to_string(i) + "\r\n";
+    ws().activeEditor()->setDocumentBytes(body);
+    answerDialog(true);
+    run("MenuFile_Print");
+    const QString text = printedText();
+    EXPECT_GE(text.count(QLatin1Char('\f')), 2) << "more than one page";
+    const qsizetype first = text.indexOf(QStringLiteral("wiersz 1\n"));
+    const qsizetype last = text.indexOf(QStringLiteral("wiersz 150"));
+    EXPECT_GE(first, 0);
+    EXPECT_GT(last, first);
+    EXPECT_EQ(text.count(QStringLiteral("wiersz ")), 150);
+}

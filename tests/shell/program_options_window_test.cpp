@@ -238,3 +238,15 @@ TEST_F(ProgramOptionsWindow, BrowseButtonsFillTheirFields) {
         << "a cancelled chooser changes nothing";
     EXPECT_TRUE(prompts.unexpected().isEmpty());
 }
+
+TEST_F(ProgramOptionsWindow, AFileThatCannotBeCreatedAtStartUpIsReportedAfterTheMessage) {
+    QDir(programDir + QStringLiteral("/config")).removeRecursively();
+    prompts.clear();
+    start({});
+    ASSERT_EQ(prompts.asked().size(), 2u);
+    EXPECT_EQ(prompts.asked()[0].kind, AskedPrompt::Kind::Message);
+    EXPECT_EQ(prompts.asked()[1].kind, AskedPrompt::Kind::Error);
+    EXPECT_EQ(window->settings().documentRoot, defaultDocumentRoot())
+        << "the settings keep their starting values";
+    EXPECT_TRUE(window->settings().browserPath.isEmpty());
+}
