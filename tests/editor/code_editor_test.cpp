@@ -48,28 +48,54 @@ TEST(CodeEditor, ALoadedTextIsAnnouncedOnceAndTheGutterFitsItsLines) {
         page.editor->SendScintilla(QsciScintillaBase::SCI_TEXTWIDTH,
                                    static_cast<unsigned long>(QsciScintillaBase::STYLE_LINENUMBER), "9");
     EXPECT_GE(wide - narrow, 3 * digit);
-    // Changes after the load are announced as before.
+    // Changes after the load are announced once the events of the moment are handled; a change of
+    // the line count also as that.
     page.editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "y");
+    settle();
     EXPECT_EQ(texts.count(), 2);
+    const qsizetype linesBefore = lines.count();
+    page.editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "\n");
+    page.editor->SendScintilla(QsciScintillaBase::SCI_DELETERANGE, 0UL, 2L);
+    settle();
+    EXPECT_EQ(texts.count(), 3);
+    EXPECT_EQ(lines.count(), linesBefore);
+    page.editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "1\n2\n");
+    settle();
+    EXPECT_EQ(lines.count(), linesBefore + 1);
 }
 
 TEST(CodeEditor, DescribedAsAPlainEditorUntilAccessibilityComesOn) {
+    // Which changes the control announces: all of them, or only those about to happen.
+    const auto announcesChangesMade = [](CodeEditor* editor) {
+        return (editor->SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK) &
+                QsciScintillaBase::SC_MOD_INSERTTEXT) != 0;
+    };
     test::EditorWindow page;
     ASSERT_FALSE(QAccessible::isActive());
     QAccessibleInterface* plain = QAccessible::queryAccessibleInterface(page.editor);
     ASSERT_NE(plain, nullptr);
     EXPECT_EQ(plain->role(), QAccessible::EditableText);
     EXPECT_EQ(plain->textInterface(), nullptr);
-    // Assistive technology starts: the page offers its text.
+    EXPECT_FALSE(announcesChangesMade(page.editor));
+    // Assistive technology starts: the page offers its text and announces every change.
     QAccessible::setActive(true);
     QAccessibleInterface* full = QAccessible::queryAccessibleInterface(page.editor);
     ASSERT_NE(full, nullptr);
     EXPECT_NE(full->textInterface(), nullptr);
+    EXPECT_TRUE(announcesChangesMade(page.editor));
     test::EditorWindow later;
     QAccessibleInterface* laterFull = QAccessible::queryAccessibleInterface(later.editor);
     ASSERT_NE(laterFull, nullptr);
     EXPECT_NE(laterFull->textInterface(), nullptr);
+    EXPECT_TRUE(announcesChangesMade(later.editor));
+    // The text signals come once per change either way.
+    QSignalSpy texts(later.editor, &QsciScintilla::textChanged);
+    later.editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "x");
+    settle();
+    EXPECT_EQ(texts.count(), 1);
     QAccessible::setActive(false);
+    EXPECT_FALSE(announcesChangesMade(page.editor));
+    EXPECT_FALSE(announcesChangesMade(later.editor));
 }
 
 TEST(CodeEditor, CaretColumnsCountTabsAndVirtualSpace) {

@@ -194,31 +194,35 @@ TEST_F(ColouredPage, AnEditRestylesTheFollowingLinesOnlyWhileTheirStateChanges) 
         {"removing lines across a comment", 2, 4, 40, "", -1},
         {"replacing lines", 4, 0, 30, "x\n/* a\nb\n", -1},
     };
-    for (const Case& c : cases) {
-        show(kPhpLines, php);
-        colourToEnd(page.editor);
-        ASSERT_EQ(firstWrongLine(page.editor, php), -1);
-        const std::size_t before = lexed();
-        const long lineStart = page.editor->SendScintilla(Base::SCI_POSITIONFROMLINE, u(c.line));
-        const long at = c.index < 0 ? page.editor->SendScintilla(Base::SCI_GETLINEENDPOSITION, u(c.line))
-                                    : lineStart + c.index;
-        page.editor->SendScintilla(Base::SCI_BEGINUNDOACTION);
-        if (c.removed > 0) page.editor->SendScintilla(Base::SCI_DELETERANGE, u(at), long(c.removed));
-        page.editor->SendScintilla(Base::SCI_INSERTTEXT, u(at), c.inserted);
-        page.editor->SendScintilla(Base::SCI_ENDUNDOACTION);
-        settle();
-        colourToEnd(page.editor);
-        EXPECT_EQ(firstWrongLine(page.editor, php), -1) << c.name;
-        if (c.linesLexed >= 0) {
-            EXPECT_EQ(lexed() - before, std::size_t(c.linesLexed)) << c.name;
+    // The same whether the control announces every change made (accessibility on) or not.
+    for (const bool announcingAll : {false, true})
+        for (const Case& c : cases) {
+            page.editor->announceAllChanges(announcingAll);
+            show(kPhpLines, php);
+            colourToEnd(page.editor);
+            ASSERT_EQ(firstWrongLine(page.editor, php), -1);
+            const std::size_t before = lexed();
+            const long lineStart = page.editor->SendScintilla(Base::SCI_POSITIONFROMLINE, u(c.line));
+            const long at = c.index < 0 ? page.editor->SendScintilla(Base::SCI_GETLINEENDPOSITION, u(c.line))
+                                        : lineStart + c.index;
+            page.editor->SendScintilla(Base::SCI_BEGINUNDOACTION);
+            if (c.removed > 0) page.editor->SendScintilla(Base::SCI_DELETERANGE, u(at), long(c.removed));
+            page.editor->SendScintilla(Base::SCI_INSERTTEXT, u(at), c.inserted);
+            page.editor->SendScintilla(Base::SCI_ENDUNDOACTION);
+            settle();
+            colourToEnd(page.editor);
+            EXPECT_EQ(firstWrongLine(page.editor, php), -1) << c.name << announcingAll;
+            if (c.linesLexed >= 0) {
+                EXPECT_EQ(lexed() - before, std::size_t(c.linesLexed)) << c.name << announcingAll;
+            }
+            // Undone, the page is coloured as it was.
+            page.editor->SendScintilla(Base::SCI_UNDO);
+            settle();
+            ASSERT_EQ(documentText(page.editor), kPhpLines) << c.name;
+            EXPECT_EQ(firstWrongLine(page.editor, php), -1) << c.name << " undone";
+            page.editor->setColouring(nullptr);
         }
-        // Undone, the page is coloured as it was.
-        page.editor->SendScintilla(Base::SCI_UNDO);
-        settle();
-        ASSERT_EQ(documentText(page.editor), kPhpLines) << c.name;
-        EXPECT_EQ(firstWrongLine(page.editor, php), -1) << c.name << " undone";
-        page.editor->setColouring(nullptr);
-    }
+    page.editor->announceAllChanges(false);
 }
 
 TEST_F(ColouredPage, EditsBeforeTheNextColouringAreAllRestyled) {

@@ -95,11 +95,13 @@ bool isBracket(int ch) {
            ch == '>';
 }
 
-// The control's own accessible text interface counts the characters from the start of the text to
-// the caret whenever the view changes, whether or not assistive technology is listening: far into a
-// large document every scroll and keystroke would pay for the whole text before the caret. While
-// accessibility is off a page editor is described as a plain editable widget; when it comes on, the
-// descriptions made so far are dropped and the control's own text interface is used from then on.
+// The control's accessibility support counts the characters from the start of the text to the caret
+// whenever the view changes, and to the place of every insertion and deletion, whether or not
+// assistive technology is listening: far into a large document every scroll and keystroke would
+// pay for the whole text before it. While accessibility is off, a page editor is described as a
+// plain editable widget and the control announces only the changes about to happen (which the
+// editor needs), not the changes made; when accessibility comes on, the descriptions made so far are
+// dropped and every editor announces every change again, as the control's own text interface needs.
 class EditorAccessibility : public QAccessible::ActivationObserver {
 public:
     EditorAccessibility() {
@@ -107,13 +109,19 @@ public:
         QAccessible::installFactory(&EditorAccessibility::describe);
         QAccessible::installActivationObserver(this);
     }
-    static void install() { static EditorAccessibility instance; }
+    // Installs the description and the observer once; whether accessibility is on.
+    static bool install() {
+        static EditorAccessibility instance;
+        return active_;
+    }
 
     void accessibilityActiveChanged(bool active) override {
         active_ = active;
-        if (!active) return;
         for (QWidget* widget : QApplication::allWidgets()) {
-            if (!qobject_cast<CodeEditor*>(widget)) continue;
+            auto* editor = qobject_cast<CodeEditor*>(widget);
+            if (!editor) continue;
+            editor->announceAllChanges(active);
+            if (!active) continue;
             QAccessibleInterface* described = QAccessible::queryAccessibleInterface(widget);
             if (described && !described->textInterface())
                 QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(described));
@@ -132,7 +140,15 @@ private:
 } // namespace
 
 CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent), lexer_(new LexerAdapter(this)) {
-    EditorAccessibility::install();
+    // Changes the control does not announce are announced by the editor once the events of the
+    // moment are handled.
+    changeAnnouncer_.setSingleShot(true);
+    changeAnnouncer_.setInterval(0);
+    connect(&changeAnnouncer_, &QTimer::timeout, this, &CodeEditor::announceChanges);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this](int, int type) {
+        if (!announcingAll_ && (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))) changeAnnouncer_.start();
+    });
+    announceAllChanges(EditorAccessibility::install());
     setUtf8(true);
     // The editor colours its text itself (LexerAdapter); text before the view that the view's
     // colouring depends on is coloured in idle time, so a jump far into a large file shows at once.
@@ -181,20 +197,40 @@ void CodeEditor::setDocumentBytes(std::string_view win1250) {
     // The control announces each change of the text to its listeners, which costs as much again as
     // the load of a large text (it is converted on the way). A whole new text is announced once,
     // after it is in: the colouring starts anew and the gutter fits the line count.
-    const long announced = SendScintilla(SCI_GETMODEVENTMASK);
     SendScintilla(SCI_SETMODEVENTMASK, 0UL);
     SendScintilla(SCI_CLEARALL);
     // Appending by length keeps NUL bytes, which a C-string call would cut off.
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.data());
-    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(announced));
+    applyChangeMask();
     lexer_->invalidate();
-    emit textChanged();
-    emit linesChanged();
+    changeAnnouncer_.stop();
+    announceChanges();
     SendScintilla(SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(collecting));
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0UL);
     clearBookmarks();
     lineSelection_ = {};
+}
+
+void CodeEditor::announceAllChanges(bool all) {
+    announcingAll_ = all;
+    announcedLines_ = SendScintilla(SCI_GETLINECOUNT);
+    applyChangeMask();
+}
+
+void CodeEditor::applyChangeMask() {
+    const long quiet = SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE;
+    SendScintilla(SCI_SETMODEVENTMASK,
+                  static_cast<unsigned long>(announcingAll_ ? long(SC_MODEVENTMASKALL) : quiet));
+}
+
+void CodeEditor::announceChanges() {
+    emit textChanged();
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    if (lines != announcedLines_) {
+        announcedLines_ = lines;
+        emit linesChanged();
+    }
 }
 
 std::string_view CodeEditor::documentUtf8() const {

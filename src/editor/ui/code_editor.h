@@ -104,6 +104,12 @@ public:
     // Whether the caret is drawn by the editor itself (shapes the control has no caret for).
     bool drawsOwnCaret() const;
 
+    // Whether the control announces every change as it is made (for accessibility; each
+    // announcement counts the text before the change) or only the changes about to happen, the
+    // editor announcing textChanged and linesChanged itself once the events of the moment are
+    // handled. Every editor follows whether accessibility is on.
+    void announceAllChanges(bool all);
+
 signals:
     // Caret moved or the changed flag flipped (modifiedChanged tells which).
     void statusChanged(bool modifiedChanged);
@@ -142,6 +148,8 @@ private:
         int column = 0; // 0-based display column, virtual space included
     };
 
+    void announceChanges();
+    void applyChangeMask();
     void applyAllOptions();
     void updateGutter();
     void updateGutterTexts();
@@ -182,6 +190,9 @@ private:
     int lastLine_ = 0, lastColumn_ = 0;
     std::optional<VirtualPosition> gotoTarget_;
     std::optional<std::pair<long, long>> caretLineMarked_; // start and length
+    bool announcingAll_ = true;
+    long announcedLines_ = 1;
+    QTimer changeAnnouncer_;
     // The caret the editor draws itself, blinking.
     QTimer caretBlink_;
     bool caretShown_ = true;

@@ -48,16 +48,17 @@ void LexerAdapter::invalidate() {
 }
 
 // Insertions and deletions move the positions after them; the lines they touch are no longer the
-// lines that were lexed.
+// lines that were lexed. They are taken as they are announced, before they happen (the control
+// announces those also when it keeps quiet about changes made).
 void LexerAdapter::textModified(int position, int type, const char*, int length, int, int, int, int, int,
                                 int) {
     const long p = position;
     const long n = length;
-    if (type & Base::SC_MOD_INSERTTEXT) {
+    if (type & Base::SC_MOD_BEFOREINSERT) {
         if (styledEnd_ > p) styledEnd_ += n;
         if (modifiedEnd_ >= p) modifiedEnd_ += n;
         modifiedEnd_ = std::max(modifiedEnd_, p + n);
-    } else if (type & Base::SC_MOD_DELETETEXT) {
+    } else if (type & Base::SC_MOD_BEFOREDELETE) {
         if (styledEnd_ > p) styledEnd_ = std::max(p, styledEnd_ - n);
         if (modifiedEnd_ > p) modifiedEnd_ = std::max(p, modifiedEnd_ - n);
         modifiedEnd_ = std::max(modifiedEnd_, p);
