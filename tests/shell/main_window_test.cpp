@@ -115,7 +115,8 @@ TEST_F(MainWindow, OtherMenusListTheirItems) {
     const QStringList tools = describe(window->menu(QStringLiteral("MenuTools")));
     ASSERT_EQ(tools.size(), 6);
     EXPECT_EQ(tools.mid(1), (QStringList{"Kreator Class||Uruchamia kreator Class PHP.", "Opcje &Edytora...||",
-                                         "Opcje FTP...||Opcje umożliwiające skonfigurowanie FTP.", "&Opcje...||",
+                                         "Opcje FTP...||Opcje umożliwiające skonfigurowanie FTP.",
+                                         "&Opcje...||Opcje umożliwiające skonfigurowanie ogólne programu.",
                                          "Autotest programu||"}));
     EXPECT_EQ(describe(window->menu(QStringLiteral("MenuServers_FTPCommands"))),
               (QStringList{"Połącz||Łączy z serwerem ftp.", "Rozłącz||Kończy połączenie z serwerem ftp.", "-",

@@ -14,6 +14,7 @@
 #include "shell/ui/search_dialogs.h"
 #include "shell/ui/shell_commands.h"
 
+#include <QAction>
 #include <QFileInfo>
 
 namespace wertan {
@@ -31,6 +32,10 @@ void createProgramOptions(TFormMainPHP& main) {
         new TFormOptionMain2(main.settings(), main.services().prompts,
                              main.services().paths.file(QStringLiteral("config\\prog.dat2")), &main);
     window->createStep();
+    if (QAction* command = main.action(QStringLiteral("MenuTools_Options"))) {
+        command->setToolTip(QStringLiteral("Opcje umożliwiające skonfigurowanie ogólne programu."));
+        command->setStatusTip(command->toolTip());
+    }
     main.setCommandHandler(QStringLiteral("MenuTools_Options"), [window] { window->open(); });
 }
 
