@@ -3,6 +3,7 @@
 #include "editor/ui/code_editor.h"
 
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace wertan {
@@ -19,7 +20,7 @@ KeywordBar::KeywordBar(QWidget* parent) : QWidget(parent) {
     scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     strip_ = new QWidget;
-    strip_->setFixedHeight(26);
+    strip_->setFixedHeight(30);
     scroll_->setWidget(strip_);
     scroll_->setWidgetResizable(false);
     layout->addWidget(scroll_);
@@ -30,6 +31,19 @@ void KeywordBar::fitStrip() {
     for (QWidget* child : strip_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         right = std::max(right, child->geometry().right() + 1);
     strip_->setFixedWidth(std::max(right, 1));
+    fitHeight();
+}
+
+void KeywordBar::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitHeight();
+}
+
+void KeywordBar::fitHeight() {
+    const bool scrolls = strip_->width() > width();
+    const int extra = scrolls ? scroll_->horizontalScrollBar()->sizeHint().height() : 0;
+    if (height() != 30 + extra)
+        setFixedHeight(30 + extra);
 }
 
 DocumentPage::DocumentPage(const QString& caption, const QString& path, int mark, QWidget* parent)

@@ -22,7 +22,12 @@ public:
     // Widens the strip to hold everything placed on it.
     void fitStrip();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // The strip keeps its 30 pixels; a sideways scroll bar, when needed, is added below it.
+    void fitHeight();
     QScrollArea* scroll_;
     QWidget* strip_;
 };
