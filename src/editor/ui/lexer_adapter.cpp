@@ -136,8 +136,10 @@ void LexerAdapter::colourTo(long wanted) {
             send(Base::SCI_STARTSTYLING, static_cast<unsigned long>(jumpTo), 0);
             pos = jumpTo;
             if (pos >= end) break;
+            // The earlier colouring ends at a line start; should it not, its line is lexed again.
             line = send(Base::SCI_LINEFROMPOSITION, static_cast<unsigned long>(pos));
-            state = storedState(line - 1).end;
+            pos = send(Base::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+            state = line > 0 ? storedState(line - 1).end : lexers::LineState{};
         }
     }
     // Once the colouring has passed every modified line, no line is modified any more.
