@@ -140,6 +140,12 @@ DocumentPage* DocumentWorkspace::createPage(const QString& caption, const QStrin
     return p;
 }
 
+void DocumentWorkspace::addKeywordBar(DocumentPage* p, DocumentKind kind) {
+    KeywordBar* bar = p->addKeywordBar(kind);
+    if (hooks_.fillKeywordBar)
+        hooks_.fillKeywordBar(bar, kind);
+}
+
 void DocumentWorkspace::connectEditor(DocumentPage* p) {
     CodeEditor* editor = p->editor();
     editor->setPopupMenu(popupMenu_);
@@ -173,9 +179,7 @@ DocumentPage* DocumentWorkspace::createStartupDocument() {
     environment_.setupEditor(p->editor());
     connectEditor(p);
     p->editor()->setDocumentBytes("<?php \r\n \r\n \r\n?>");
-    KeywordBar* bar = p->addKeywordBar(DocumentKind::Php);
-    if (hooks_.fillKeywordBar)
-        hooks_.fillKeywordBar(bar, DocumentKind::Php);
+    addKeywordBar(p, DocumentKind::Php);
     p->markSaved();
     rebuildDocumentList();
     return p;
@@ -188,9 +192,7 @@ DocumentPage* DocumentWorkspace::NewPhpDocument() {
     environment_.setupEditor(p->editor());
     connectEditor(p);
     p->editor()->setDocumentBytes("<?php \r\n \r\n \r\n?>");
-    KeywordBar* bar = p->addKeywordBar(DocumentKind::Php);
-    if (hooks_.fillKeywordBar)
-        hooks_.fillKeywordBar(bar, DocumentKind::Php);
+    addKeywordBar(p, DocumentKind::Php);
     p->markSaved();
     rebuildDocumentList();
     environment_.attachPhpCompletion(p->editor());
@@ -204,9 +206,7 @@ DocumentPage* DocumentWorkspace::NewSqlDocument() {
     environment_.setupEditor(p->editor());
     connectEditor(p);
     applyKind(p->editor(), ColouringKind::Sql);
-    KeywordBar* bar = p->addKeywordBar(DocumentKind::Sql);
-    if (hooks_.fillKeywordBar)
-        hooks_.fillKeywordBar(bar, DocumentKind::Sql);
+    addKeywordBar(p, DocumentKind::Sql);
     p->markSaved();
     rebuildDocumentList();
     environment_.attachSqlCompletion(p->editor());
@@ -220,9 +220,7 @@ DocumentPage* DocumentWorkspace::NewCleanDocument() {
     // The basic set-up only: no pop-up menu, no reporting to the status bar and the mark.
     environment_.basicSetup(p->editor());
     applyKind(p->editor(), ColouringKind::Php);
-    KeywordBar* bar = p->addKeywordBar(DocumentKind::Php);
-    if (hooks_.fillKeywordBar)
-        hooks_.fillKeywordBar(bar, DocumentKind::Php);
+    addKeywordBar(p, DocumentKind::Php);
     p->markSaved();
     rebuildDocumentList();
     return p;
@@ -261,21 +259,15 @@ DocumentPage* DocumentWorkspace::OpenDocument(const QString& path, const QString
     switch (documentKindForExtension(extension)) {
     case DocumentKind::Php:
         applyKind(p->editor(), ColouringKind::Php);
-        if (hooks_.fillKeywordBar)
-            hooks_.fillKeywordBar(p->addKeywordBar(DocumentKind::Php), DocumentKind::Php);
-        else
-            p->addKeywordBar(DocumentKind::Php);
+        addKeywordBar(p, DocumentKind::Php);
         break;
     case DocumentKind::Sql:
         applyKind(p->editor(), ColouringKind::Sql);
-        if (hooks_.fillKeywordBar)
-            hooks_.fillKeywordBar(p->addKeywordBar(DocumentKind::Sql), DocumentKind::Sql);
-        else
-            p->addKeywordBar(DocumentKind::Sql);
+        addKeywordBar(p, DocumentKind::Sql);
         break;
     case DocumentKind::Html:
         applyKind(p->editor(), ColouringKind::Html);
-        p->addKeywordBar(DocumentKind::Html);
+        addKeywordBar(p, DocumentKind::Html);
         break;
     case DocumentKind::Other:
         break;

@@ -115,6 +115,8 @@ signals:
 private:
     DocumentPage* createPage(const QString& caption, const QString& path, int mark);
     void connectEditor(DocumentPage* page);
+    // Adds the page's keyword bar and has its buttons put on it.
+    void addKeywordBar(DocumentPage* page, DocumentKind kind);
     void onEditorStatus(CodeEditor* editor, bool modifiedChanged);
     void onCurrentChanged(int index);
     void afterUserSwitch();
