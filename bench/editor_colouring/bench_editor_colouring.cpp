@@ -12,7 +12,7 @@
 #include "editor/ui/code_editor.h"
 #include "editor/ui/colouring_component.h"
 #include "editor/ui/lexer_adapter.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

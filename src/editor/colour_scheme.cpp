@@ -1,7 +1,7 @@
 #include "editor/colour_scheme.h"
 
 #include "platform/settings_store.h"
-#include "shell/text_utils.h"
+#include "text/text_utils.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "ftp/ftp_client.h"
 
 #include "ftp/download_file.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 #include "ftp/local_names.h"
 
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 #include "settings/reopen_list.h"
 
-#include "shell/counted_text.h"
-#include "shell/document_text.h"
-#include "shell/win1250.h"
+#include "text/counted_text.h"
+#include "text/document_text.h"
+#include "text/win1250.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "shell/code_pages.h"
 
-#include "shell/text_utils.h"
-#include "shell/win1250.h"
+#include "text/text_utils.h"
+#include "text/win1250.h"
 
 namespace wertan {
 

@@ -1,7 +1,7 @@
 #include "shell/tag_menus.h"
 
-#include "shell/document_text.h"
-#include "shell/tag_case.h"
+#include "text/document_text.h"
+#include "text/tag_case.h"
 
 namespace wertan {
 

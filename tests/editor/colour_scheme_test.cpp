@@ -1,7 +1,7 @@
 // Colour schemes: attributes and starting values per language, and their settings-store layout.
 #include "editor/colour_scheme.h"
 #include "platform/settings_store.h"
-#include "shell/text_utils.h"
+#include "text/text_utils.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

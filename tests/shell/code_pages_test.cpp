@@ -1,5 +1,5 @@
 #include "shell/code_pages.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <gtest/gtest.h>
 

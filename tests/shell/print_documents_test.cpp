@@ -1,7 +1,7 @@
 // Printing one or all documents; the jobs go to a PDF file whose text pdftotext reads back.
 #include "main_window_harness.h"
 #include "shell/ui/print_documents.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QFile>
 #include <QPrinter>

@@ -2,7 +2,7 @@
 #include "main_window_harness.h"
 #include "settings/program_options.h"
 #include "settings/ui/program_options_window.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QCheckBox>
 #include <QComboBox>

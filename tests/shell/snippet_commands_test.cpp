@@ -1,6 +1,6 @@
 // Keyword bars and the templates of the "&Wstaw" menu, through the real main window.
 #include "main_window_harness.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QMenu>
 #include <QToolButton>

@@ -1,6 +1,6 @@
 #include "shell/snippets.h"
-#include "shell/tag_case.h"
-#include "shell/win1250.h"
+#include "text/tag_case.h"
+#include "text/win1250.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "editor/ui/colouring_component.h"
 #include "editor/ui/colours.h"
 #include "editor/ui/lexer_adapter.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -2,7 +2,7 @@
 
 #include "editor/completion_rules.h"
 #include "editor/ui/code_editor.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -4,7 +4,7 @@
 #include "editor/ui/colouring_component.h"
 #include "editor/ui/colours.h"
 #include "platform/prompts.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "settings/ui/program_options_window.h"
 
 #include "platform/prompts.h"
-#include "shell/shell_settings.h"
-#include "shell/win1250.h"
+#include "settings/shell_settings.h"
+#include "text/win1250.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 
 #include "platform/prompts.h"
 #include "settings/reopen_list.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 // "Widok" > "Kodowanie znaków": converting the active document or every document between
 // ISO-8859-2 and Windows-1250, and the conversion the save operation runs first.
 #include "editor/ui/code_editor.h"
-#include "shell/shell_settings.h"
+#include "settings/shell_settings.h"
 #include "shell/ui/document_page.h"
 #include "shell/ui/document_workspace.h"
 #include "shell/ui/main_window.h"

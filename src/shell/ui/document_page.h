@@ -1,7 +1,7 @@
 #pragma once
 // One open document: a tab page holding the editor and, for PHP, SQL and HTML documents, the
 // keyword bar at its foot.
-#include "shell/document_text.h"
+#include "text/document_text.h"
 
 #include <QWidget>
 

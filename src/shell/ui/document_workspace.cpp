@@ -3,10 +3,10 @@
 #include "editor/ui/code_editor.h"
 #include "editor/ui/editor_environment.h"
 #include "platform/prompts.h"
-#include "shell/shell_settings.h"
-#include "shell/text_utils.h"
+#include "settings/shell_settings.h"
+#include "text/text_utils.h"
 #include "shell/ui/document_page.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QApplication>
 #include <QDir>

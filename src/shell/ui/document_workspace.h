@@ -2,7 +2,7 @@
 // The set of open documents on the "Kod" page: creating, opening, saving and closing them, the
 // list behind the "Z" button, and the insertion operations every generator uses.
 #include "editor/colouring_kind.h"
-#include "shell/document_text.h"
+#include "text/document_text.h"
 
 #include <QObject>
 #include <QString>

@@ -9,7 +9,7 @@
 #include "shell/tag_menus.h"
 #include "shell/ui/document_workspace.h"
 #include "shell/ui/program_windows.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>

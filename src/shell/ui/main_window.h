@@ -1,7 +1,7 @@
 #pragma once
 // The main window "Wertan PHP": tool area, docking area, the "Kod" and "Przeglądaj" pages, the
 // status bar, the whole command set, view options, layout persistence and the closing check.
-#include "shell/shell_settings.h"
+#include "settings/shell_settings.h"
 #include "shell/ui/shell_services.h"
 
 #include <QHash>

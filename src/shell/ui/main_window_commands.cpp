@@ -5,9 +5,9 @@
 #include "editor/ui/editor_environment.h"
 #include "platform/launcher.h"
 #include "platform/prompts.h"
-#include "shell/text_utils.h"
+#include "text/text_utils.h"
 #include "shell/ui/document_workspace.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QAction>
 #include <QActionGroup>

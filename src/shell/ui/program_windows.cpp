@@ -4,7 +4,7 @@
 #include "editor/ui/editor_environment.h"
 #include "settings/ui/program_options_window.h"
 #include "settings/ui/reopen_window.h"
-#include "shell/document_text.h"
+#include "text/document_text.h"
 #include "shell/ui/clipboard_window.h"
 #include "shell/ui/document_page.h"
 #include "shell/ui/document_workspace.h"

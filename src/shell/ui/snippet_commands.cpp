@@ -3,7 +3,7 @@
 #include "shell/ui/document_workspace.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/shell_commands.h"
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "shell/counted_text.h"
+#include "text/counted_text.h"
 
 #include <algorithm>
 

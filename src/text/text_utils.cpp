@@ -1,4 +1,4 @@
-#include "shell/text_utils.h"
+#include "text/text_utils.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "shell/shell_settings.h"
+#include "settings/shell_settings.h"
 
 #include <QDir>
 

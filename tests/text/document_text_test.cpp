@@ -1,4 +1,4 @@
-#include "shell/document_text.h"
+#include "text/document_text.h"
 #include "support/temp_dir.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "shell/tag_case.h"
+#include "text/tag_case.h"
 
-#include "shell/text_utils.h"
+#include "text/text_utils.h"
 
 namespace wertan {
 

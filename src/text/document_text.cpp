@@ -1,4 +1,4 @@
-#include "shell/document_text.h"
+#include "text/document_text.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/win1250.h"
+#include "text/win1250.h"
 
 #include <array>
 
