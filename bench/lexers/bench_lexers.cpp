@@ -32,7 +32,7 @@ const Corpus& CorpusFor(Language language) {
         if (const char* env = std::getenv("WERTAN_LEX_CORPUS_MB")) megabytes = std::strtoul(env, nullptr, 10);
         Corpus& c = it->second;
         c.text = bench::GenerateCorpus(language, megabytes * 1000 * 1000);
-        c.lines = SplitLines(c.text);
+        c.lines = splitLines(c.text);
         for (std::string_view line : c.lines)
             c.lexedBytes += line.size();
     }
@@ -41,7 +41,7 @@ const Corpus& CorpusFor(Language language) {
 
 void LexWholeCorpus(benchmark::State& state, Language language) {
     const Corpus& corpus = CorpusFor(language);
-    const LineLexer lex = LexerFor(language);
+    const LineLexer lex = lexerFor(language);
     TokenBuffer tokens;
     std::size_t tokenCount = 0;
     for (auto _ : state) {

@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     using namespace wertan::lexers;
     Language language;
-    if (argc != 4 || !LanguageFromTag(argv[1], language) || std::atol(argv[2]) <= 0) {
+    if (argc != 4 || !languageFromTag(argv[1], language) || std::atol(argv[2]) <= 0) {
         std::fputs("usage: wertan-lexcorpus php|html|sql|js|css MEGABYTES FILE\n", stderr);
         return 2;
     }

@@ -22,14 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& line : lines) {
         if (line.size() > ReplyLineBuffer::kCapacity || line.find('\n') != std::string::npos)
             __builtin_trap();
-        const ReplyLine reply = ParseReplyLine(line);
+        const ReplyLine reply = parseReplyLine(line);
         if (reply.hasCode && (reply.code < 0 || line.empty() || line[0] < '0' || line[0] > '9'))
             __builtin_trap();
-        const std::string directory = ExtractReplyDirectory(line);
+        const std::string directory = extractReplyDirectory(line);
         if (directory.size() > line.size()) __builtin_trap();
-        if (ExtractReplySize(line) < 0) __builtin_trap();
-        if (const auto pasv = ParsePasvReply(line); pasv && pasv->port == 0) __builtin_trap();
-        if (const auto epsv = ParseEpsvReply(line); epsv && *epsv == 0) __builtin_trap();
+        if (extractReplySize(line) < 0) __builtin_trap();
+        if (const auto pasv = parsePasvReply(line); pasv && pasv->port == 0) __builtin_trap();
+        if (const auto epsv = parseEpsvReply(line); epsv && *epsv == 0) __builtin_trap();
     }
     return 0;
 }

@@ -20,7 +20,7 @@ void Check(bool condition) {
 }
 
 LineState LexAndCheck(std::string_view line, LineState start, TokenBuffer& tokens) {
-    const LineState end = LexLine(kLanguage, line, start, tokens);
+    const LineState end = lexLine(kLanguage, line, start, tokens);
     std::size_t pos = 0;
     for (const Token& token : tokens) {
         Check(token.start == pos);
@@ -29,11 +29,11 @@ LineState LexAndCheck(std::string_view line, LineState start, TokenBuffer& token
         pos += token.length;
     }
     Check(pos == line.size());
-    Check(end.mode < ModeCount(kLanguage));
+    Check(end.mode < modeCount(kLanguage));
     Check(LineState::decode(end.encode()) == end);
 
     const std::vector<Token> first(tokens.begin(), tokens.end());
-    Check(LexLine(kLanguage, line, start, tokens) == end);
+    Check(lexLine(kLanguage, line, start, tokens) == end);
     Check(std::vector<Token>(tokens.begin(), tokens.end()) == first);
     return end;
 }
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TokenBuffer tokens;
     LexAndCheck(text, start, tokens);
     LineState state = start;
-    for (std::string_view line : SplitLines(text))
+    for (std::string_view line : splitLines(text))
         state = LexAndCheck(line, state, tokens);
     return 0;
 }

@@ -10,9 +10,9 @@ using namespace wertan;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    for (const std::string& line : SplitTagFileLines(bytes))
+    for (const std::string& line : splitTagFileLines(bytes))
         if (line.find_first_of("\r\n") != std::string::npos) __builtin_trap();
-    const TagMenu menu = ParseTagMenu(bytes);
+    const TagMenu menu = parseTagMenu(bytes);
     if (menu.entries.size() > std::size_t(kMaxTagMenuEntries) || menu.ignoredLines < 0) __builtin_trap();
     for (const TagMenuEntry& entry : menu.entries) {
         const std::string hint = entry.hint();

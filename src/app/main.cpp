@@ -10,8 +10,8 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QTabWidget>
+#include <QTranslator>
 #include <memory>
 
 int main(int argc, char** argv) {
@@ -19,11 +19,11 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Wertan PHP"));
     // Qt's own dialogs (file choosers, message box buttons) speak Polish like the rest of the program.
     QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTranslator.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
-    auto welcome = std::make_unique<wertan::TFormWelcome>();
+    auto welcome = std::make_unique<wertan::WelcomeWindow>();
     welcome->show();
     welcome->repaint();
     QApplication::processEvents();
@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     wertan::ShellServices services{prompts, store, launcher, keyboard,
                                    wertan::ProgramPaths(QApplication::applicationDirPath())};
 
-    wertan::TFormMainPHP mainWindow(services);
+    wertan::MainWindow mainWindow(services);
     prompts.setParent(&mainWindow);
     mainWindow.show();
     mainWindow.repaint();

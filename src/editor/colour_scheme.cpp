@@ -20,7 +20,7 @@ HighlighterAttribute attr(const char* name, ColourNumber foreground = kNoColour,
 
 void sortAttributes(std::vector<HighlighterAttribute>& attributes) {
     std::stable_sort(attributes.begin(), attributes.end(),
-                     [](const auto& a, const auto& b) { return AsciiLower(a.name) < AsciiLower(b.name); });
+                     [](const auto& a, const auto& b) { return asciiLower(a.name) < asciiLower(b.name); });
 }
 
 } // namespace

@@ -6,7 +6,7 @@ bool isHintDelimiter(char ch) {
     return std::string_view(" .{}()=*[]+-/\\$").find(ch) != std::string_view::npos;
 }
 
-std::string WordBeforeCaret(std::string_view line, int column) {
+std::string wordBeforeCaret(std::string_view line, int column) {
     // Positions are 1-based: S[p] is line[p - 1].
     const long long length = static_cast<long long>(line.size());
     long long p = static_cast<long long>(column) - 1;
@@ -18,7 +18,7 @@ std::string WordBeforeCaret(std::string_view line, int column) {
     return std::string(line.substr(std::size_t(p), std::size_t(end - p)));
 }
 
-std::string WordAroundCaret(std::string_view line, int column) {
+std::string wordAroundCaret(std::string_view line, int column) {
     const long long length = static_cast<long long>(line.size());
     const long long k = column;
     long long i = k;
@@ -37,8 +37,8 @@ std::vector<std::string> hintTriggerWords(std::string_view line, int column) {
     if (column < 1 || column > length + 1) return words;
     const bool atEnd = column == length + 1;
     const char next = atEnd ? '\0' : line[std::size_t(column - 1)];
-    if (atEnd || next == ' ') words.push_back(WordBeforeCaret(line, column));
-    if (atEnd || !isHintDelimiter(next)) words.push_back(WordAroundCaret(line, column));
+    if (atEnd || next == ' ') words.push_back(wordBeforeCaret(line, column));
+    if (atEnd || !isHintDelimiter(next)) words.push_back(wordAroundCaret(line, column));
     return words;
 }
 

@@ -12,9 +12,9 @@ namespace wertan {
 bool isHintDelimiter(char ch);
 
 // The run of non-delimiters that ends just before the caret.
-std::string WordBeforeCaret(std::string_view line, int column);
+std::string wordBeforeCaret(std::string_view line, int column);
 // The run of non-delimiters that holds the character after the caret.
-std::string WordAroundCaret(std::string_view line, int column);
+std::string wordAroundCaret(std::string_view line, int column);
 
 // The words to look up for the caret at this column of its line, in order: the word before the caret
 // when a space or the line end follows the caret, then the word around the caret when no delimiter

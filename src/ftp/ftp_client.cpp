@@ -34,7 +34,7 @@ std::string number(qint64 value) {
     return std::to_string(value);
 }
 
-// Port number of a port text: a number, "ftp", or another service name known to the system.
+// The port number of a port text: a number, "ftp", or another service name known to the system.
 std::optional<quint16> portOf(const std::string& text) {
     if (text.empty()) return std::nullopt;
     if (std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
@@ -89,69 +89,69 @@ bool sameHost(const QHostAddress& a, const QHostAddress& b) {
 
 } // namespace
 
-struct TFtpClient::Wait {
+struct FtpClient::Wait {
     QEventLoop loop;
-    bool delivered = false; // OnRequestDone has run
+    bool delivered = false; // onRequestDone has run
     FtpRequest kind = FtpRequest::None;
     int error = 0;
 };
 
-TFtpClient::TFtpClient(QObject* parent) : QObject(parent), deadlineTimer_(std::make_unique<QTimer>()) {
+FtpClient::FtpClient(QObject* parent) : QObject(parent), deadlineTimer_(std::make_unique<QTimer>()) {
     deadlineTimer_->setSingleShot(true);
-    connect(deadlineTimer_.get(), &QTimer::timeout, this, &TFtpClient::checkDeadline);
+    connect(deadlineTimer_.get(), &QTimer::timeout, this, &FtpClient::checkDeadline);
     blockBuffer_.resize(kReceiveBlock);
 }
 
-TFtpClient::~TFtpClient() {
+FtpClient::~FtpClient() {
     // The owner is going away: no notification may reach it any more.
-    OnDisplay = nullptr;
-    OnSessionConnected = nullptr;
-    OnSessionClosed = nullptr;
-    OnRequestDone = nullptr;
-    OnProgress = nullptr;
-    OnStateChange = nullptr;
+    onDisplay = nullptr;
+    onSessionConnected = nullptr;
+    onSessionClosed = nullptr;
+    onRequestDone = nullptr;
+    onProgress = nullptr;
+    onStateChange = nullptr;
     dropConnections();
 }
 
-bool TFtpClient::Connected() const {
+bool FtpClient::connected() const {
     return controlUp_;
 }
 
-bool TFtpClient::Connect() {
+bool FtpClient::connectToServer() {
     return runBlocking(FtpRequest::Connect);
 }
-bool TFtpClient::Quit() {
+bool FtpClient::Quit() {
     return runBlocking(FtpRequest::Quit);
 }
-bool TFtpClient::Pwd() {
+bool FtpClient::pwd() {
     return runBlocking(FtpRequest::Pwd);
 }
-bool TFtpClient::Cwd() {
+bool FtpClient::cwd() {
     return runBlocking(FtpRequest::Cwd);
 }
-bool TFtpClient::CdUp() {
+bool FtpClient::cdUp() {
     return runBlocking(FtpRequest::CdUp);
 }
-bool TFtpClient::Mkd() {
+bool FtpClient::mkd() {
     return runBlocking(FtpRequest::Mkd);
 }
-bool TFtpClient::Size() {
+bool FtpClient::size() {
     return runBlocking(FtpRequest::Size);
 }
-bool TFtpClient::Dele() {
+bool FtpClient::dele() {
     return runBlocking(FtpRequest::Dele);
 }
-bool TFtpClient::Dir() {
+bool FtpClient::dir() {
     return runBlocking(FtpRequest::Dir);
 }
-bool TFtpClient::Get() {
+bool FtpClient::get() {
     return runBlocking(FtpRequest::Get);
 }
-bool TFtpClient::Put() {
+bool FtpClient::put() {
     return runBlocking(FtpRequest::Put);
 }
 
-void TFtpClient::Abort() {
+void FtpClient::abort() {
     const bool pending = requestActive_;
     setState(FtpState::Abort);
     dropConnections();
@@ -168,37 +168,37 @@ void TFtpClient::Abort() {
 // ---------------------------------------------------------------------------------------------
 // Starting requests and waiting for them.
 
-bool TFtpClient::runBlocking(FtpRequest kind) {
+bool FtpClient::runBlocking(FtpRequest kind) {
     if (!start(kind)) return false;
     const std::shared_ptr<Wait> wait = wait_;
     waitUntilDone(wait);
     return wait->error == 0;
 }
 
-bool TFtpClient::startError(const std::string& message) {
+bool FtpClient::startError(const std::string& message) {
     display("! " + message);
     errorMessage_ = message;
     return false;
 }
 
-bool TFtpClient::start(FtpRequest kind) {
+bool FtpClient::start(FtpRequest kind) {
     if (state_ != FtpState::Ready && state_ != FtpState::NotConnected)
         return startError("FTP component not ready");
     if (kind == FtpRequest::Connect) {
-        if (Connected()) return startError("FTP component already connected");
-        if (UserName.empty()) return startError("UserName emtpy");
-    } else if (!Connected()) {
+        if (connected()) return startError("FTP component already connected");
+        if (userName.empty()) return startError("UserName emtpy");
+    } else if (!connected()) {
         return startError("FTP component not connected");
     }
-    if (kind == FtpRequest::Cwd && HostDirName.empty()) return startError("HostDirName emtpy");
+    if (kind == FtpRequest::Cwd && hostDirName.empty()) return startError("HostDirName emtpy");
     const bool transfer = kind == FtpRequest::Dir || kind == FtpRequest::Get || kind == FtpRequest::Put;
-    if (transfer && LocalFileName.isEmpty()) return startError("LocalFileName empty");
+    if (transfer && localFileName.isEmpty()) return startError("LocalFileName empty");
     // A line break inside a parameter would end the command early and send the rest as a
     // command of its own.
     const bool unsafe =
-        (kind == FtpRequest::Connect && (holdsLineBreak(UserName) || holdsLineBreak(PassWord))) ||
-        (kind == FtpRequest::Cwd && holdsLineBreak(HostDirName)) ||
-        (sendsHostFileName(kind) && holdsLineBreak(HostFileName));
+        (kind == FtpRequest::Connect && (holdsLineBreak(userName) || holdsLineBreak(password))) ||
+        (kind == FtpRequest::Cwd && holdsLineBreak(hostDirName)) ||
+        (sendsHostFileName(kind) && holdsLineBreak(hostFileName));
     if (unsafe) return startError("Niedozwolony znak (CR, LF lub NUL) w parametrze polecenia FTP");
 
     beginRequest(kind);
@@ -206,12 +206,12 @@ bool TFtpClient::start(FtpRequest kind) {
     case FtpRequest::Connect: {
         typeImage_ = false;
         epsvRefused_ = false;
-        const std::optional<quint16> port = portOf(Port);
-        if (!port) {
-            failWith(500, "500 Nieznany port lub usługa: " + Port);
+        const std::optional<quint16> number = portOf(port);
+        if (!number) {
+            failWith(500, "500 Nieznany port lub usługa: " + port);
             break;
         }
-        port_ = *port;
+        port_ = *number;
         startLookup();
         break;
     }
@@ -223,13 +223,13 @@ bool TFtpClient::start(FtpRequest kind) {
         sendSimple("PWD", {250, 257});
         break;
     case FtpRequest::Cwd:
-        sendSimple("CWD " + HostDirName, {200, 250, 257});
+        sendSimple("CWD " + hostDirName, {200, 250, 257});
         break;
     case FtpRequest::CdUp:
         sendSimple("CDUP", {200, 250});
         break;
     case FtpRequest::Mkd:
-        sendSimple("MKD " + HostFileName, {257});
+        sendSimple("MKD " + hostFileName, {257});
         break;
     case FtpRequest::Size:
         // The size wanted is that of the bytes a download delivers, so it is asked in type I.
@@ -237,11 +237,11 @@ bool TFtpClient::start(FtpRequest kind) {
             step_ = Step::Type;
             sendCommand("TYPE I");
         } else {
-            sendSimple("SIZE " + HostFileName, {213});
+            sendSimple("SIZE " + hostFileName, {213});
         }
         break;
     case FtpRequest::Dele:
-        sendSimple("DELE " + HostFileName, {250, 257});
+        sendSimple("DELE " + hostFileName, {250, 257});
         break;
     case FtpRequest::Dir:
     case FtpRequest::Get:
@@ -254,7 +254,7 @@ bool TFtpClient::start(FtpRequest kind) {
     return true;
 }
 
-void TFtpClient::beginRequest(FtpRequest kind) {
+void FtpClient::beginRequest(FtpRequest kind) {
     requestActive_ = true;
     kind_ = kind;
     step_ = Step::None;
@@ -272,15 +272,15 @@ void TFtpClient::beginRequest(FtpRequest kind) {
     firstReplyOk_ = finalReceived_ = finalOk_ = false;
     dataOpened_ = dataClosed_ = sendDone_ = transferAborted_ = false;
     byteCount_ = 0;
-    passive_ = Passive;
+    passive_ = passive;
 
     deadlineClock_.start();
-    deadlineMs_ = Timeout.count();
+    deadlineMs_ = timeout.count();
     deadlineTimer_->start(std::max<qint64>(0, deadlineMs_));
     if (kind != FtpRequest::Connect) setState(FtpState::WaitingResponse);
 }
 
-void TFtpClient::waitUntilDone(const std::shared_ptr<Wait>& wait) {
+void FtpClient::waitUntilDone(const std::shared_ptr<Wait>& wait) {
     if (!wait->delivered) wait->loop.exec();
     if (wait->delivered) return;
     // The loop was left from outside before the request was done: the application is closing.
@@ -295,7 +295,7 @@ void TFtpClient::waitUntilDone(const std::shared_ptr<Wait>& wait) {
     deliverRequestDone(wait);
 }
 
-void TFtpClient::checkDeadline() {
+void FtpClient::checkDeadline() {
     if (!requestActive_) return;
     const qint64 remaining = deadlineMs_ - deadlineClock_.elapsed();
     if (remaining > 0) {
@@ -311,7 +311,7 @@ void TFtpClient::checkDeadline() {
     finish(426);
 }
 
-void TFtpClient::finish(int error) {
+void FtpClient::finish(int error) {
     if (!requestActive_) return;
     requestActive_ = false;
     step_ = Step::None;
@@ -326,32 +326,32 @@ void TFtpClient::finish(int error) {
 
     const std::shared_ptr<Wait> wait = wait_;
     wait->error = error;
-    // OnRequestDone runs from the event loop, once the client is ready again.
+    // onRequestDone runs from the event loop, once the client is ready again.
     QMetaObject::invokeMethod(
         this, [this, wait] { deliverRequestDone(wait); }, Qt::QueuedConnection);
 }
 
-void TFtpClient::deliverRequestDone(const std::shared_ptr<Wait>& wait) {
+void FtpClient::deliverRequestDone(const std::shared_ptr<Wait>& wait) {
     if (wait->delivered) return;
     wait->delivered = true;
-    if (OnRequestDone) OnRequestDone(wait->kind, wait->error);
+    if (onRequestDone) onRequestDone(wait->kind, wait->error);
     wait->loop.quit();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Commands, replies and errors.
 
-void TFtpClient::setState(FtpState state) {
+void FtpClient::setState(FtpState state) {
     if (state_ == state) return;
     state_ = state;
-    if (OnStateChange) OnStateChange();
+    if (onStateChange) onStateChange();
 }
 
-void TFtpClient::display(const std::string& line) {
-    if (OnDisplay) OnDisplay(line);
+void FtpClient::display(const std::string& line) {
+    if (onDisplay) onDisplay(line);
 }
 
-void TFtpClient::sendCommand(const std::string& command) {
+void FtpClient::sendCommand(const std::string& command) {
     // The password never reaches the display, which the user may save to a file.
     const bool pass = command.rfind("PASS ", 0) == 0;
     display("> " + (pass ? std::string("PASS ********") : command));
@@ -361,22 +361,22 @@ void TFtpClient::sendCommand(const std::string& command) {
     }
 }
 
-void TFtpClient::sendSimple(const std::string& command, std::initializer_list<int> accepted) {
+void FtpClient::sendSimple(const std::string& command, std::initializer_list<int> accepted) {
     accepted_.assign(accepted);
     step_ = Step::Simple;
     sendCommand(command);
 }
 
-bool TFtpClient::isAccepted(int code) const {
+bool FtpClient::isAccepted(int code) const {
     if (accepted_.empty()) return code < 500;
     return std::find(accepted_.begin(), accepted_.end(), code) != accepted_.end();
 }
 
-void TFtpClient::recordError(const std::string& message) {
+void FtpClient::recordError(const std::string& message) {
     if (requestError_.empty()) requestError_ = message;
 }
 
-void TFtpClient::failWith(int code, const std::string& message) {
+void FtpClient::failWith(int code, const std::string& message) {
     display("! " + message);
     replyCode_ = code;
     replyText_ = message;
@@ -384,11 +384,11 @@ void TFtpClient::failWith(int code, const std::string& message) {
     finish(code);
 }
 
-void TFtpClient::failSocket(int code, const QString& text, int number) {
+void FtpClient::failSocket(int code, const QString& text, int number) {
     failWith(code, "500 " + toWin1250(text) + " (Winsock error #" + std::to_string(number) + ")");
 }
 
-void TFtpClient::onReply(int code, const std::string& line) {
+void FtpClient::onReply(int code, const std::string& line) {
     replyCode_ = code;
     replyText_ = line;
     if (!requestActive_) return; // a reply nobody waits for (an idle-timeout notice, say) is only displayed
@@ -403,23 +403,23 @@ void TFtpClient::onReply(int code, const std::string& line) {
         }
         setState(FtpState::WaitingResponse);
         const std::shared_ptr<Wait> wait = wait_;
-        if (OnSessionConnected) OnSessionConnected(0);
+        if (onSessionConnected) onSessionConnected(0);
         if (!requestActive_ || wait_ != wait) return;
         step_ = Step::User;
-        sendCommand("USER " + UserName);
+        sendCommand("USER " + userName);
         return;
     }
     case Step::User:
         if (code == 230) {
             finish(0);
         } else if (code == 331) {
-            if (PassWord.empty()) {
+            if (password.empty()) {
                 closeControl(0);
                 failWith(500, "Password emtpy");
                 return;
             }
             step_ = Step::Pass;
-            sendCommand("PASS " + PassWord);
+            sendCommand("PASS " + password);
         } else {
             // A refused login leaves no half-open session behind: the next connect starts afresh.
             recordError(line);
@@ -443,9 +443,9 @@ void TFtpClient::onReply(int code, const std::string& line) {
             return;
         }
         if (kind_ == FtpRequest::Size)
-            replySize_ = ExtractReplySize(line);
+            replySize_ = extractReplySize(line);
         else if (kind_ != FtpRequest::Dele)
-            replyDirectory_ = ExtractReplyDirectory(line);
+            replyDirectory_ = extractReplyDirectory(line);
         finish(0);
         return;
     case Step::Quit:
@@ -461,7 +461,7 @@ void TFtpClient::onReply(int code, const std::string& line) {
         if (code == 200) {
             typeImage_ = true;
             if (kind_ == FtpRequest::Size)
-                sendSimple("SIZE " + HostFileName, {213});
+                sendSimple("SIZE " + hostFileName, {213});
             else
                 startDataSetup();
         } else {
@@ -502,8 +502,8 @@ void TFtpClient::onReply(int code, const std::string& line) {
 // ---------------------------------------------------------------------------------------------
 // The control connection.
 
-void TFtpClient::startLookup() {
-    const QString host = fromWin1250(HostName);
+void FtpClient::startLookup() {
+    const QString host = fromWin1250(hostName);
     QHostAddress literal;
     if (literal.setAddress(host)) {
         setState(FtpState::WaitingBanner);
@@ -513,10 +513,10 @@ void TFtpClient::startLookup() {
         return;
     }
     setState(FtpState::DnsLookup);
-    lookupId_ = QHostInfo::lookupHost(host, this, &TFtpClient::onLookedUp);
+    lookupId_ = QHostInfo::lookupHost(host, this, &FtpClient::onLookedUp);
 }
 
-void TFtpClient::onLookedUp(const QHostInfo& info) {
+void FtpClient::onLookedUp(const QHostInfo& info) {
     lookupId_ = -1;
     if (!requestActive_ || kind_ != FtpRequest::Connect || control_) return;
     if (info.error() != QHostInfo::NoError || info.addresses().isEmpty()) {
@@ -560,13 +560,13 @@ void TFtpClient::onLookedUp(const QHostInfo& info) {
     control_->connectToHost(address, port_);
 }
 
-void TFtpClient::onControlConnected() {
+void FtpClient::onControlConnected() {
     controlUp_ = true;
     control_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     step_ = Step::Greeting;
 }
 
-void TFtpClient::onControlReadyRead() {
+void FtpClient::onControlReadyRead() {
     const QPointer<QTcpSocket> socket = control_;
     const QByteArray bytes = control_->readAll();
     std::vector<std::string> lines;
@@ -574,13 +574,13 @@ void TFtpClient::onControlReadyRead() {
     for (const std::string& line : lines) {
         display("< " + line);
         if (control_ != socket) return;
-        const ReplyLine reply = ParseReplyLine(line);
+        const ReplyLine reply = parseReplyLine(line);
         if (reply.hasCode && !reply.continued) onReply(reply.code, line);
         if (control_ != socket) return;
     }
 }
 
-void TFtpClient::onControlClosed() {
+void FtpClient::onControlClosed() {
     if (!control_ || !controlUp_) return;
     QTcpSocket* socket = control_;
     const int error = socket->error() == QAbstractSocket::UnknownSocketError ? 0 : int(socket->error());
@@ -591,7 +591,7 @@ void TFtpClient::onControlClosed() {
     socket->deleteLater();
     lineBuffer_.clear();
     if (!requestActive_) setState(FtpState::NotConnected);
-    if (OnSessionClosed) OnSessionClosed(error);
+    if (onSessionClosed) onSessionClosed(error);
     if (!requestActive_) return;
     if (kind_ == FtpRequest::Quit) {
         // The server ended the session without its 221: the session is closed all the same.
@@ -607,7 +607,7 @@ void TFtpClient::onControlClosed() {
                error != 0 ? error : int(QAbstractSocket::RemoteHostClosedError));
 }
 
-void TFtpClient::closeControl(int error) {
+void FtpClient::closeControl(int error) {
     if (!control_) return;
     QTcpSocket* socket = control_;
     control_ = nullptr;
@@ -618,10 +618,10 @@ void TFtpClient::closeControl(int error) {
     const bool wasUp = controlUp_;
     controlUp_ = false;
     if (!requestActive_) setState(FtpState::NotConnected);
-    if (wasUp && OnSessionClosed) OnSessionClosed(error);
+    if (wasUp && onSessionClosed) onSessionClosed(error);
 }
 
-void TFtpClient::dropConnections() {
+void FtpClient::dropConnections() {
     if (lookupId_ >= 0) {
         QHostInfo::abortHostLookup(lookupId_);
         lookupId_ = -1;
@@ -633,27 +633,27 @@ void TFtpClient::dropConnections() {
 // ---------------------------------------------------------------------------------------------
 // Transfers.
 
-void TFtpClient::startTransfer() {
-    const std::string localName = toWin1250(LocalFileName);
+void FtpClient::startTransfer() {
+    const std::string localName = toWin1250(localFileName);
     if (direction_ == Direction::Receive) {
         // The download goes to a new file that replaces the old one only when it is complete.
-        saveFile_ = std::make_unique<DownloadFile>(LocalFileName);
+        saveFile_ = std::make_unique<DownloadFile>(localFileName);
         if (!saveFile_->open()) {
             saveFile_.reset();
             failWith(426, "Unable to open local file " + localName);
             return;
         }
         transferCommand_ = kind_ == FtpRequest::Get
-                               ? "RETR " + HostFileName
-                               : (HostFileName.empty() ? "LIST" : "LIST " + HostFileName);
+                               ? "RETR " + hostFileName
+                               : (hostFileName.empty() ? "LIST" : "LIST " + hostFileName);
     } else {
-        readFile_ = std::make_unique<QFile>(LocalFileName);
+        readFile_ = std::make_unique<QFile>(localFileName);
         if (!readFile_->open(QIODevice::ReadOnly)) {
             readFile_.reset();
             failWith(426, "426 Unable to open local file " + localName);
             return;
         }
-        transferCommand_ = "STOR " + HostFileName;
+        transferCommand_ = "STOR " + hostFileName;
     }
     // Files travel as bytes: a server whose default type is ASCII would rewrite line ends.
     if (kind_ != FtpRequest::Dir && !typeImage_) {
@@ -664,7 +664,7 @@ void TFtpClient::startTransfer() {
     startDataSetup();
 }
 
-void TFtpClient::startDataSetup() {
+void FtpClient::startDataSetup() {
     step_ = Step::DataSetup;
     if (passive_) {
         sendCommand(epsvRefused_ ? "PASV" : "EPSV");
@@ -673,7 +673,7 @@ void TFtpClient::startDataSetup() {
     const QHostAddress local = control_->localAddress();
     const std::optional<std::uint32_t> local4 = ipv4Of(local);
     listener_ = new QTcpServer(this);
-    connect(listener_, &QTcpServer::newConnection, this, &TFtpClient::onDataConnectionOffered);
+    connect(listener_, &QTcpServer::newConnection, this, &FtpClient::onDataConnectionOffered);
     if (!listener_->listen(local4 ? QHostAddress::AnyIPv4 : QHostAddress::AnyIPv6, 0)) {
         const QString text = listener_->errorString();
         const int error = int(listener_->serverError());
@@ -685,13 +685,13 @@ void TFtpClient::startDataSetup() {
     if (local4) {
         const std::optional<std::uint32_t> peer4 = ipv4Of(control_->peerAddress());
         const std::uint32_t address = peer4 && *peer4 == kLoopback ? kLoopback : *local4;
-        sendCommand("PORT " + FormatPortArgument(address, port));
+        sendCommand("PORT " + formatPortArgument(address, port));
     } else {
         sendCommand("EPRT |2|" + local.toString().toStdString() + "|" + std::to_string(port) + "|");
     }
 }
 
-void TFtpClient::onDataSetupReply(int code, const std::string& line) {
+void FtpClient::onDataSetupReply(int code, const std::string& line) {
     if (!passive_) {
         if (code == 200 || code == 227) {
             sendTransferCommand();
@@ -704,14 +704,14 @@ void TFtpClient::onDataSetupReply(int code, const std::string& line) {
     std::optional<quint16> port;
     const bool epsv = !epsvRefused_;
     if (epsv && code == 229) {
-        port = ParseEpsvReply(line);
+        port = parseEpsvReply(line);
     } else if (epsv) {
         // The server does not know EPSV: ask the older way, now and for the rest of the session.
         epsvRefused_ = true;
         sendCommand("PASV");
         return;
     } else if (code == 227) {
-        if (const std::optional<PassiveAddress> address = ParsePasvReply(line)) port = address->port;
+        if (const std::optional<PassiveAddress> address = parsePasvReply(line)) port = address->port;
     } else {
         recordError(line);
         finish(code);
@@ -731,13 +731,13 @@ void TFtpClient::onDataSetupReply(int code, const std::string& line) {
     socket->connectToHost(control_->peerAddress(), *port);
 }
 
-void TFtpClient::sendTransferCommand() {
+void FtpClient::sendTransferCommand() {
     step_ = Step::TransferStart;
     transferClock_.start();
     sendCommand(transferCommand_);
 }
 
-void TFtpClient::onDataConnectionOffered() {
+void FtpClient::onDataConnectionOffered() {
     while (listener_ && listener_->hasPendingConnections()) {
         QTcpSocket* socket = listener_->nextPendingConnection();
         // Only the server may deliver the data: a connection from anywhere else is refused.
@@ -755,7 +755,7 @@ void TFtpClient::onDataConnectionOffered() {
     }
 }
 
-void TFtpClient::attachDataSocket(QTcpSocket* socket) {
+void FtpClient::attachDataSocket(QTcpSocket* socket) {
     data_ = socket;
     socket->setParent(this);
     connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
@@ -784,7 +784,7 @@ void TFtpClient::attachDataSocket(QTcpSocket* socket) {
     });
 }
 
-void TFtpClient::onDataConnected() {
+void FtpClient::onDataConnected() {
     if (!data_ || !requestActive_) return;
     dataOpened_ = true;
     if (passive_ && step_ == Step::DataSetup) {
@@ -794,7 +794,7 @@ void TFtpClient::onDataConnected() {
     if (direction_ == Direction::Send && firstReplyOk_) sendFileBlocks();
 }
 
-void TFtpClient::onDataReadyRead() {
+void FtpClient::onDataReadyRead() {
     if (!data_ || !requestActive_) return;
     if (direction_ == Direction::Send) {
         data_->readAll(); // nothing is expected from the server while we send
@@ -808,14 +808,14 @@ void TFtpClient::onDataReadyRead() {
         if (!saveFile_ || !saveFile_->write(blockBuffer_.constData(), n)) {
             const QString reason = saveFile_ ? saveFile_->errorString() : QString();
             display("! Błąd zapisu pliku lokalnego");
-            abortTransfer("426 Nie można zapisać pliku lokalnego " + toWin1250(LocalFileName) + ": " +
+            abortTransfer("426 Nie można zapisać pliku lokalnego " + toWin1250(localFileName) + ": " +
                           toWin1250(reason));
             return;
         }
         byteCount_ += n;
-        deadlineMs_ = deadlineClock_.elapsed() + Timeout.count();
+        deadlineMs_ = deadlineClock_.elapsed() + timeout.count();
         bool abort = false;
-        if (OnProgress) OnProgress(byteCount_, abort);
+        if (onProgress) onProgress(byteCount_, abort);
         if (!requestActive_ || wait_ != wait) return;
         if (abort) {
             display("! Abort requested");
@@ -825,7 +825,7 @@ void TFtpClient::onDataReadyRead() {
     }
 }
 
-void TFtpClient::sendFileBlocks() {
+void FtpClient::sendFileBlocks() {
     const std::shared_ptr<Wait> wait = wait_;
     while (data_ && !sendDone_ && data_->bytesToWrite() < kSendQueue) {
         // The socket gets large pieces (its writes go out one piece at a time); progress is
@@ -834,7 +834,7 @@ void TFtpClient::sendFileBlocks() {
         const qint64 n = readFile_->read(piece.data(), kSendPiece);
         if (n < 0) {
             display("! Błąd odczytu pliku lokalnego");
-            abortTransfer("426 Nie można odczytać pliku lokalnego " + toWin1250(LocalFileName) + ": " +
+            abortTransfer("426 Nie można odczytać pliku lokalnego " + toWin1250(localFileName) + ": " +
                           toWin1250(readFile_->errorString()));
             return;
         }
@@ -849,9 +849,9 @@ void TFtpClient::sendFileBlocks() {
             const qint64 block = std::min(kSendBlock, n - sent);
             sent += block;
             byteCount_ += block;
-            deadlineMs_ = deadlineClock_.elapsed() + Timeout.count();
+            deadlineMs_ = deadlineClock_.elapsed() + timeout.count();
             bool abort = false;
-            if (OnProgress) OnProgress(byteCount_, abort);
+            if (onProgress) onProgress(byteCount_, abort);
             if (!requestActive_ || wait_ != wait) return;
             if (abort) {
                 display("! Abort requested");
@@ -870,7 +870,7 @@ void TFtpClient::sendFileBlocks() {
     }
 }
 
-void TFtpClient::onDataClosed() {
+void FtpClient::onDataClosed() {
     if (!data_) return;
     if (direction_ == Direction::Receive && requestActive_ && data_->bytesAvailable() > 0) {
         onDataReadyRead();
@@ -890,7 +890,7 @@ void TFtpClient::onDataClosed() {
     checkTransferEnd();
 }
 
-void TFtpClient::abortTransfer(const std::string& message) {
+void FtpClient::abortTransfer(const std::string& message) {
     transferAborted_ = true;
     recordError(message);
     if (requestCode_ == 0) requestCode_ = 426;
@@ -906,7 +906,7 @@ void TFtpClient::abortTransfer(const std::string& message) {
     checkTransferEnd();
 }
 
-void TFtpClient::checkTransferEnd() {
+void FtpClient::checkTransferEnd() {
     if (!requestActive_ || !finalReceived_) return;
     if (finalOk_ && !dataClosed_) return; // the rest of the data is still coming
     if (dataOpened_) {
@@ -918,7 +918,7 @@ void TFtpClient::checkTransferEnd() {
     }
     int error = finalOk_ ? requestCode_ : replyCode_;
     if (error == 0 && saveFile_ && !saveFile_->commit()) {
-        const std::string message = "426 Nie można zapisać pliku lokalnego " + toWin1250(LocalFileName) +
+        const std::string message = "426 Nie można zapisać pliku lokalnego " + toWin1250(localFileName) +
                                     ": " + toWin1250(saveFile_->errorString());
         display("! " + message);
         recordError(message);
@@ -932,7 +932,7 @@ void TFtpClient::checkTransferEnd() {
     finish(error);
 }
 
-void TFtpClient::closeData() {
+void FtpClient::closeData() {
     if (listener_) {
         listener_->disconnect(this);
         listener_->close();

@@ -3,7 +3,7 @@
 // per transfer, one request at a time. Every request is a blocking call: it starts the request
 // and keeps the event loop running until the request has finished or its deadline has passed,
 // so the program stays responsive while it waits. Everything the client does is reported as
-// text lines through OnDisplay ("> " commands, "< " replies, "! " the client's own messages).
+// text lines through onDisplay ("> " commands, "< " replies, "! " the client's own messages).
 //
 // Texts sent to and received from the server are Windows-1250 byte strings; local file names
 // are QStrings.
@@ -34,7 +34,7 @@ class DownloadFile;
 // The client's states. A request may start only while the client is Ready or NotConnected.
 enum class FtpState { NotConnected, Ready, DnsLookup, WaitingBanner, WaitingResponse, Abort };
 
-// Request kinds, the numbers OnRequestDone carries when a request ends.
+// Request kinds, the numbers onRequestDone carries when a request ends.
 enum class FtpRequest : int {
     None = 0,
     Cwd = 4,
@@ -50,68 +50,68 @@ enum class FtpRequest : int {
     CdUp = 33,
 };
 
-class TFtpClient : public QObject {
+class FtpClient : public QObject {
     Q_OBJECT
 
 public:
-    explicit TFtpClient(QObject* parent = nullptr);
-    ~TFtpClient() override;
-    TFtpClient(const TFtpClient&) = delete;
-    TFtpClient& operator=(const TFtpClient&) = delete;
+    explicit FtpClient(QObject* parent = nullptr);
+    ~FtpClient() override;
+    FtpClient(const FtpClient&) = delete;
+    FtpClient& operator=(const FtpClient&) = delete;
 
     // Parameters, set before a request.
-    std::string HostName;
-    std::string Port = "ftp"; // a port number or a service name; "ftp" is port 21
-    std::string UserName;
-    std::string PassWord;
-    std::string HostDirName;  // the directory for cwd
-    std::string HostFileName; // the name for size, mkd, dele, get, put and the argument of dir
-    QString LocalFileName;    // written by dir and get, read by put
+    std::string hostName;
+    std::string port = "ftp"; // a port number or a service name; "ftp" is port 21
+    std::string userName;
+    std::string password;
+    std::string hostDirName;  // the directory for cwd
+    std::string hostFileName; // the name for size, mkd, dele, get, put and the argument of dir
+    QString localFileName;    // written by dir and get, read by put
     // The limit of a blocking wait; every progress notice moves the deadline this far ahead.
-    std::chrono::milliseconds Timeout{std::chrono::seconds(15)};
+    std::chrono::milliseconds timeout{std::chrono::seconds(15)};
     // Data connections opened by the client (EPSV, falling back to PASV) instead of by the
     // server (PORT), for users behind address translation.
-    bool Passive = false;
+    bool passive = false;
 
     // Notifications; all run on the thread that uses the client.
-    std::function<void(const std::string& line)> OnDisplay;
-    std::function<void(int error)> OnSessionConnected;
-    std::function<void(int error)> OnSessionClosed;
+    std::function<void(const std::string& line)> onDisplay;
+    std::function<void(int error)> onSessionConnected;
+    std::function<void(int error)> onSessionClosed;
     // Runs through the event loop after the client is ready again, before the blocking call
     // returns. error is 0 for success, else the failing reply code (500 for socket failures).
-    std::function<void(FtpRequest kind, int error)> OnRequestDone;
+    std::function<void(FtpRequest kind, int error)> onRequestDone;
     // After each block of a transfer, with the bytes transferred so far; setting abort ends
     // the transfer.
-    std::function<void(std::int64_t bytes, bool& abort)> OnProgress;
-    std::function<void()> OnStateChange;
+    std::function<void(std::int64_t bytes, bool& abort)> onProgress;
+    std::function<void()> onStateChange;
 
     // Results of the last request.
-    int ReplyCode() const { return replyCode_; }
-    const std::string& ReplyText() const { return replyText_; }
+    int replyCode() const { return replyCode_; }
+    const std::string& replyText() const { return replyText_; }
     // The reply or local message that made the request fail; empty after a success.
-    const std::string& ErrorMessage() const { return errorMessage_; }
-    const std::string& ReplyDirectory() const { return replyDirectory_; }
-    std::int64_t ReplySize() const { return replySize_; }
-    bool Connected() const;
-    FtpState State() const { return state_; }
+    const std::string& errorMessage() const { return errorMessage_; }
+    const std::string& replyDirectory() const { return replyDirectory_; }
+    std::int64_t replySize() const { return replySize_; }
+    bool connected() const;
+    FtpState state() const { return state_; }
 
     // Blocking requests; each returns true when the request succeeded.
-    bool Connect(); // USER, then PASS only when USER is answered with 331
+    bool connectToServer(); // USER, then PASS only when USER is answered with 331
     bool Quit();
-    bool Pwd();
-    bool Cwd();
-    bool CdUp();
-    bool Mkd();
-    bool Size();
-    bool Dele();
-    // Dir and Get replace LocalFileName only when the transfer succeeds; after a failure the
+    bool pwd();
+    bool cwd();
+    bool cdUp();
+    bool mkd();
+    bool size();
+    bool dele();
+    // Dir and Get replace localFileName only when the transfer succeeds; after a failure the
     // earlier file is as it was.
-    bool Dir(); // LIST, or "LIST " and HostFileName when that is not empty
-    bool Get(); // RETR HostFileName into LocalFileName
-    bool Put(); // STOR LocalFileName as HostFileName
+    bool dir(); // LIST, or "LIST " and hostFileName when that is not empty
+    bool get(); // RETR hostFileName into localFileName
+    bool put(); // STOR localFileName as hostFileName
     // Drops both connections at once without waiting for any reply; a running request ends
     // with 426. The client is then not connected and ready for a new connect.
-    void Abort();
+    void abort();
 
 private:
     enum class Step {

@@ -62,7 +62,7 @@ void ReplyLineBuffer::append(std::string_view bytes, std::vector<std::string>& l
     }
 }
 
-ReplyLine ParseReplyLine(std::string_view line) {
+ReplyLine parseReplyLine(std::string_view line) {
     ReplyLine result;
     if (line.empty() || !isDigit(line[0])) return result;
     result.hasCode = true;
@@ -77,7 +77,7 @@ ReplyLine ParseReplyLine(std::string_view line) {
     return result;
 }
 
-std::string ExtractReplyDirectory(std::string_view line) {
+std::string extractReplyDirectory(std::string_view line) {
     const std::size_t open = line.find('"', afterCode(line));
     if (open == std::string_view::npos) return {};
     std::string directory;
@@ -96,7 +96,7 @@ std::string ExtractReplyDirectory(std::string_view line) {
     return {}; // no closing quote: no quoted text
 }
 
-std::int64_t ExtractReplySize(std::string_view line) {
+std::int64_t extractReplySize(std::string_view line) {
     std::size_t i = afterCode(line);
     while (i < line.size() && line[i] == ' ')
         ++i;
@@ -109,7 +109,7 @@ std::int64_t ExtractReplySize(std::string_view line) {
     return std::int64_t(value);
 }
 
-std::optional<PassiveAddress> ParsePasvReply(std::string_view line) {
+std::optional<PassiveAddress> parsePasvReply(std::string_view line) {
     std::size_t start = afterCode(line);
     while (start < line.size()) {
         while (start < line.size() && !isDigit(line[start]))
@@ -143,7 +143,7 @@ std::optional<PassiveAddress> ParsePasvReply(std::string_view line) {
     return std::nullopt;
 }
 
-std::optional<std::uint16_t> ParseEpsvReply(std::string_view line) {
+std::optional<std::uint16_t> parseEpsvReply(std::string_view line) {
     const std::size_t open = line.find('(', afterCode(line));
     if (open == std::string_view::npos || open + 4 >= line.size()) return std::nullopt;
     const char delimiter = line[open + 1];
@@ -156,7 +156,7 @@ std::optional<std::uint16_t> ParseEpsvReply(std::string_view line) {
     return std::uint16_t(*port);
 }
 
-std::string FormatPortArgument(std::uint32_t ipv4, std::uint16_t port) {
+std::string formatPortArgument(std::uint32_t ipv4, std::uint16_t port) {
     std::string text;
     for (int shift = 24; shift >= 0; shift -= 8)
         text += std::to_string((ipv4 >> shift) & 0xFF) + ',';

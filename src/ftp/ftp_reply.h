@@ -39,15 +39,15 @@ struct ReplyLine {
 
 // The reply code is the run of digits at the start of the line; a run too long for a number
 // saturates at the largest int, which no command accepts.
-ReplyLine ParseReplyLine(std::string_view line);
+ReplyLine parseReplyLine(std::string_view line);
 
 // The text between the first pair of double quotes after the reply code, a doubled quote
 // standing for one quote; empty when the line has no complete quoted text.
-std::string ExtractReplyDirectory(std::string_view line);
+std::string extractReplyDirectory(std::string_view line);
 
 // The number that follows the reply code (after spaces); 0 when there is none. Saturates at the
 // largest 64-bit value.
-std::int64_t ExtractReplySize(std::string_view line);
+std::int64_t extractReplySize(std::string_view line);
 
 // The port of a data connection offered by a PASV reply: the six numbers h1,h2,h3,h4,p1,p2
 // after the reply code, each 0 to 255. The address part is returned as well; callers connect to
@@ -56,14 +56,14 @@ struct PassiveAddress {
     std::uint32_t ipv4 = 0;
     std::uint16_t port = 0;
 };
-std::optional<PassiveAddress> ParsePasvReply(std::string_view line);
+std::optional<PassiveAddress> parsePasvReply(std::string_view line);
 
 // The port of an EPSV reply: "(|||port|)", where any printable character other than a digit
 // may stand for '|', used the same at all four places.
-std::optional<std::uint16_t> ParseEpsvReply(std::string_view line);
+std::optional<std::uint16_t> parseEpsvReply(std::string_view line);
 
 // The argument of PORT: the four bytes of an IPv4 address (high byte first) and the high and
 // low byte of the port, as decimal numbers separated by commas.
-std::string FormatPortArgument(std::uint32_t ipv4, std::uint16_t port);
+std::string formatPortArgument(std::uint32_t ipv4, std::uint16_t port);
 
 } // namespace wertan::ftp

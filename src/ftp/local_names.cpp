@@ -6,7 +6,7 @@
 
 namespace wertan::ftp {
 
-std::optional<QString> LocalFileInFolder(const QString& folder, std::string_view remoteName) {
+std::optional<QString> localFileInFolder(const QString& folder, std::string_view remoteName) {
     const std::size_t cut = remoteName.find_last_of("/\\:");
     const std::string_view base = cut == std::string_view::npos ? remoteName : remoteName.substr(cut + 1);
     if (base.empty() || base == "." || base == "..") return std::nullopt;

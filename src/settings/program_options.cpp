@@ -16,23 +16,23 @@ constexpr std::size_t kOpenOffset = 513;
 constexpr std::size_t kSaveOffset = 514;
 } // namespace
 
-std::string EncodeProgramOptions(const ProgramOptionsRecord& record) {
+std::string encodeProgramOptions(const ProgramOptionsRecord& record) {
     std::string out;
     out.reserve(kProgramOptionsRecordSize);
-    AppendCountedText(out, record.browserPath, kProgramOptionsTextCapacity);
-    AppendCountedText(out, record.documentRoot, kProgramOptionsTextCapacity);
+    appendCountedText(out, record.browserPath, kProgramOptionsTextCapacity);
+    appendCountedText(out, record.documentRoot, kProgramOptionsTextCapacity);
     out.push_back(static_cast<char>(record.tagCase));
     out.push_back(static_cast<char>(record.openConversion));
     out.push_back(static_cast<char>(record.saveConversion));
     return out;
 }
 
-bool DecodeProgramOptions(std::string_view bytes, ProgramOptionsRecord* record) {
+bool decodeProgramOptions(std::string_view bytes, ProgramOptionsRecord* record) {
     if (bytes.size() < kProgramOptionsRecordSize) return false;
     ProgramOptionsRecord r;
-    r.browserPath = ReadCountedText(bytes.substr(0, kRootOffset), kProgramOptionsTextCapacity);
+    r.browserPath = readCountedText(bytes.substr(0, kRootOffset), kProgramOptionsTextCapacity);
     r.documentRoot =
-        ReadCountedText(bytes.substr(kRootOffset, kTagCaseOffset - kRootOffset), kProgramOptionsTextCapacity);
+        readCountedText(bytes.substr(kRootOffset, kTagCaseOffset - kRootOffset), kProgramOptionsTextCapacity);
     r.tagCase = static_cast<std::uint8_t>(bytes[kTagCaseOffset]);
     r.openConversion = static_cast<std::uint8_t>(bytes[kOpenOffset]);
     r.saveConversion = static_cast<std::uint8_t>(bytes[kSaveOffset]);
@@ -40,12 +40,12 @@ bool DecodeProgramOptions(std::string_view bytes, ProgramOptionsRecord* record) 
     return true;
 }
 
-int ConversionCode(const ConversionChoice& choice) {
+int conversionCode(const ConversionChoice& choice) {
     if (!choice.ticked) return 2;
     return choice.item == ConversionListItem::Windows1250 ? 1 : 0;
 }
 
-void ApplyConversionCode(int code, ConversionChoice* choice) {
+void applyConversionCode(int code, ConversionChoice* choice) {
     switch (code) {
     case 0:
         *choice = {true, ConversionListItem::Iso88592};
@@ -61,49 +61,49 @@ void ApplyConversionCode(int code, ConversionChoice* choice) {
     }
 }
 
-ProgramOptionsForm InitialProgramOptionsForm(const QString& homeDirectory) {
+ProgramOptionsForm initialProgramOptionsForm(const QString& homeDirectory) {
     ProgramOptionsForm form;
     form.browserPath = "/usr/bin/xdg-open";
     form.documentRoot = toWin1250(QDir::cleanPath(homeDirectory + QStringLiteral("/public_html")));
     return form;
 }
 
-ProgramOptionsForm InitialProgramOptionsForm() {
-    return InitialProgramOptionsForm(QDir::homePath());
+ProgramOptionsForm initialProgramOptionsForm() {
+    return initialProgramOptionsForm(QDir::homePath());
 }
 
-void FillProgramOptionsForm(const ProgramOptionsRecord& record, ProgramOptionsForm* form) {
+void fillProgramOptionsForm(const ProgramOptionsRecord& record, ProgramOptionsForm* form) {
     form->browserPath = record.browserPath;
     form->documentRoot = record.documentRoot;
     form->lowerCaseTags = record.tagCase != 0;
-    ApplyConversionCode(record.openConversion, &form->onOpen);
-    ApplyConversionCode(record.saveConversion, &form->onSave);
+    applyConversionCode(record.openConversion, &form->onOpen);
+    applyConversionCode(record.saveConversion, &form->onSave);
 }
 
-ProgramOptionsRecord RecordFromForm(const ProgramOptionsForm& form) {
+ProgramOptionsRecord recordFromForm(const ProgramOptionsForm& form) {
     ProgramOptionsRecord r;
     r.browserPath = form.browserPath.substr(0, kProgramOptionsTextCapacity);
     r.documentRoot = form.documentRoot.substr(0, kProgramOptionsTextCapacity);
     r.tagCase = form.lowerCaseTags ? 1 : 0;
-    r.openConversion = static_cast<std::uint8_t>(ConversionCode(form.onOpen));
-    r.saveConversion = static_cast<std::uint8_t>(ConversionCode(form.onSave));
+    r.openConversion = static_cast<std::uint8_t>(conversionCode(form.onOpen));
+    r.saveConversion = static_cast<std::uint8_t>(conversionCode(form.onSave));
     return r;
 }
 
-PublishedProgramOptions PublishProgramOptions(const ProgramOptionsForm& form) {
-    return {form.browserPath, form.documentRoot, form.lowerCaseTags, ConversionCode(form.onOpen),
-            ConversionCode(form.onSave)};
+PublishedProgramOptions publishProgramOptions(const ProgramOptionsForm& form) {
+    return {form.browserPath, form.documentRoot, form.lowerCaseTags, conversionCode(form.onOpen),
+            conversionCode(form.onSave)};
 }
 
-QString MissingProgramOptionsMessage() {
+QString missingProgramOptionsMessage() {
     return QStringLiteral(
         "Brak głownego pliku konfiguracyjnego!\rPrzywracam ustawienia domyślne...\rWykonano.");
 }
 
-bool ReadProgramOptions(const QString& path, ProgramOptionsRecord* record, QString* error) {
+bool readProgramOptions(const QString& path, ProgramOptionsRecord* record, QString* error) {
     std::string bytes;
     if (!readFileBytes(path, &bytes, error)) return false;
-    if (!DecodeProgramOptions(bytes, record)) {
+    if (!decodeProgramOptions(bytes, record)) {
         if (error)
             *error = QStringLiteral("Nie można odczytać pliku %1.\nOdczyt poza końcem pliku.")
                          .arg(QDir::toNativeSeparators(path));
@@ -112,30 +112,30 @@ bool ReadProgramOptions(const QString& path, ProgramOptionsRecord* record, QStri
     return true;
 }
 
-bool WriteProgramOptions(const QString& path, const ProgramOptionsRecord& record, QString* error) {
-    return writeFileAtomically(path, EncodeProgramOptions(record), error);
+bool writeProgramOptions(const QString& path, const ProgramOptionsRecord& record, QString* error) {
+    return writeFileAtomically(path, encodeProgramOptions(record), error);
 }
 
-ProgramOptionsLoadResult LoadProgramOptions(const QString& path, ProgramOptionsForm* form) {
+ProgramOptionsLoadResult loadProgramOptions(const QString& path, ProgramOptionsForm* form) {
     ProgramOptionsLoadResult result;
     if (QFileInfo::exists(path)) {
         ProgramOptionsRecord record;
-        if (ReadProgramOptions(path, &record, &result.error)) {
-            FillProgramOptionsForm(record, form);
+        if (readProgramOptions(path, &record, &result.error)) {
+            fillProgramOptionsForm(record, form);
             result.loaded = true;
         }
         return result;
     }
-    result.message = MissingProgramOptionsMessage();
-    ProgramOptionsRecord record = RecordFromForm(*form);
+    result.message = missingProgramOptionsMessage();
+    ProgramOptionsRecord record = recordFromForm(*form);
     record.openConversion = 2;
     record.saveConversion = 2;
-    result.recreated = WriteProgramOptions(path, record, &result.error);
+    result.recreated = writeProgramOptions(path, record, &result.error);
     return result;
 }
 
-bool SaveProgramOptions(const QString& path, const ProgramOptionsForm& form, QString* error) {
-    return WriteProgramOptions(path, RecordFromForm(form), error);
+bool saveProgramOptions(const QString& path, const ProgramOptionsForm& form, QString* error) {
+    return writeProgramOptions(path, recordFromForm(form), error);
 }
 
 } // namespace wertan

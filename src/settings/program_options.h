@@ -34,10 +34,10 @@ struct ProgramOptionsRecord {
 };
 
 // The 515 bytes of a record; texts longer than 255 bytes are cut to 255.
-std::string EncodeProgramOptions(const ProgramOptionsRecord& record);
+std::string encodeProgramOptions(const ProgramOptionsRecord& record);
 // Reads the record at the start of the bytes; bytes after the record are not read. False when there
 // are fewer bytes than a record.
-bool DecodeProgramOptions(std::string_view bytes, ProgramOptionsRecord* record);
+bool decodeProgramOptions(std::string_view bytes, ProgramOptionsRecord* record);
 
 // ---- The dialog's fields -------------------------------------------------------------------------
 
@@ -51,10 +51,10 @@ struct ConversionChoice {
     bool operator==(const ConversionChoice&) const = default;
 };
 // Box cleared 2; ticked with Windows-1250 1; ticked with ISO-8859-2 0.
-int ConversionCode(const ConversionChoice& choice);
+int conversionCode(const ConversionChoice& choice);
 // 0 ticks and selects ISO-8859-2, 1 ticks and selects Windows-1250, 2 clears the box (the list keeps
 // its entry); any other value leaves box and list as they are.
-void ApplyConversionCode(int code, ConversionChoice* choice);
+void applyConversionCode(int code, ConversionChoice* choice);
 
 struct ProgramOptionsForm {
     std::string browserPath;  // Windows-1250
@@ -67,13 +67,13 @@ struct ProgramOptionsForm {
 
 // The fields as the dialog is created: the browser program "/usr/bin/xdg-open", the document root
 // public_html in the home folder, upper-case tags, both boxes cleared with Windows-1250 selected.
-ProgramOptionsForm InitialProgramOptionsForm(const QString& homeDirectory);
-ProgramOptionsForm InitialProgramOptionsForm();
+ProgramOptionsForm initialProgramOptionsForm(const QString& homeDirectory);
+ProgramOptionsForm initialProgramOptionsForm();
 
 // Fills the fields from a record: tag case 0 selects upper case, any other value lower case.
-void FillProgramOptionsForm(const ProgramOptionsRecord& record, ProgramOptionsForm* form);
+void fillProgramOptionsForm(const ProgramOptionsRecord& record, ProgramOptionsForm* form);
 // The record "&OK" writes.
-ProgramOptionsRecord RecordFromForm(const ProgramOptionsForm& form);
+ProgramOptionsRecord recordFromForm(const ProgramOptionsForm& form);
 
 // The values copied into the shell settings.
 struct PublishedProgramOptions {
@@ -84,18 +84,18 @@ struct PublishedProgramOptions {
     int saveConversion = 2;
     bool operator==(const PublishedProgramOptions&) const = default;
 };
-PublishedProgramOptions PublishProgramOptions(const ProgramOptionsForm& form);
+PublishedProgramOptions publishProgramOptions(const ProgramOptionsForm& form);
 
 // ---- The file -------------------------------------------------------------------------------------
 
 // Shown when the file is missing, before it is written anew (lines separated by carriage returns).
-QString MissingProgramOptionsMessage();
+QString missingProgramOptionsMessage();
 
 // Reads the file's record. False with a Polish message and the reason when the file cannot be read
 // or is shorter than a record; the record is then left as it was.
-bool ReadProgramOptions(const QString& path, ProgramOptionsRecord* record, QString* error);
+bool readProgramOptions(const QString& path, ProgramOptionsRecord* record, QString* error);
 // Replaces the file with the record, atomically.
-bool WriteProgramOptions(const QString& path, const ProgramOptionsRecord& record, QString* error);
+bool writeProgramOptions(const QString& path, const ProgramOptionsRecord& record, QString* error);
 
 struct ProgramOptionsLoadResult {
     bool loaded = false;    // the file was read into the fields
@@ -108,8 +108,8 @@ struct ProgramOptionsLoadResult {
 // fields with both conversions 2 (the fields themselves stay as they are). A file that cannot be
 // read or is too short leaves the fields untouched and reports the error; at start-up the caller
 // then does not publish, so the shell settings keep their starting values.
-ProgramOptionsLoadResult LoadProgramOptions(const QString& path, ProgramOptionsForm* form);
+ProgramOptionsLoadResult loadProgramOptions(const QString& path, ProgramOptionsForm* form);
 // "&OK": writes the record of the fields, replacing the file.
-bool SaveProgramOptions(const QString& path, const ProgramOptionsForm& form, QString* error);
+bool saveProgramOptions(const QString& path, const ProgramOptionsForm& form, QString* error);
 
 } // namespace wertan

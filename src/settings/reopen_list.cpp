@@ -63,33 +63,33 @@ std::string latin(const QString& text) {
 
 } // namespace
 
-std::string EncodeRecentRecord(const RecentDocument& document) {
+std::string encodeRecentRecord(const RecentDocument& document) {
     std::string out;
     out.reserve(kRecentRecordSize);
-    AppendCountedText(out, document.path, kRecentPathCapacity);
+    appendCountedText(out, document.path, kRecentPathCapacity);
     appendDouble(out, document.savedAt);
     return out;
 }
 
-std::vector<RecentDocument> DecodeRecentRecords(std::string_view bytes, int limit) {
+std::vector<RecentDocument> decodeRecentRecords(std::string_view bytes, int limit) {
     std::vector<RecentDocument> documents;
     for (std::size_t at = 0; at + kRecentRecordSize <= bytes.size() && int(documents.size()) < limit;
          at += kRecentRecordSize) {
         const std::string_view record = bytes.substr(at, kRecentRecordSize);
-        documents.push_back({ReadCountedText(record.substr(0, kTimeOffset), kRecentPathCapacity),
+        documents.push_back({readCountedText(record.substr(0, kTimeOffset), kRecentPathCapacity),
                              readDouble(record.substr(kTimeOffset, 8))});
     }
     return documents;
 }
 
-std::string EncodeRecentRecords(const std::vector<RecentDocument>& documents) {
+std::string encodeRecentRecords(const std::vector<RecentDocument>& documents) {
     std::string out;
     for (const RecentDocument& d : documents)
-        if (!d.isEmptySlot()) out += EncodeRecentRecord(d);
+        if (!d.isEmptySlot()) out += encodeRecentRecord(d);
     return out;
 }
 
-std::vector<RecentDocument> CompactRecentDocuments(const std::vector<RecentDocument>& documents) {
+std::vector<RecentDocument> compactRecentDocuments(const std::vector<RecentDocument>& documents) {
     std::vector<RecentDocument> out;
     std::unordered_set<std::string> seen;
     for (const RecentDocument& d : documents) {
@@ -100,23 +100,23 @@ std::vector<RecentDocument> CompactRecentDocuments(const std::vector<RecentDocum
     return out;
 }
 
-double DateTimeToDays(const QDateTime& dateTime) {
+double dateTimeToDays(const QDateTime& dateTime) {
     const double day = double(kDayZero.daysTo(dateTime.date()));
     const double fraction = double(dateTime.time().msecsSinceStartOfDay()) / double(kMsecsPerDay);
     return day >= 0 ? day + fraction : day - fraction;
 }
 
-double CurrentRecentTime() {
-    return DateTimeToDays(QDateTime::currentDateTime());
+double currentRecentTime() {
+    return dateTimeToDays(QDateTime::currentDateTime());
 }
 
-QDateTime DaysToDateTime(double days) {
+QDateTime daysToDateTime(double days) {
     DayAndTime parts;
     if (!splitDays(days, &parts)) return {};
     return QDateTime(parts.date, QTime::fromMSecsSinceStartOfDay(parts.msecs));
 }
 
-std::string FormatRecentMenuDate(double days) {
+std::string formatRecentMenuDate(double days) {
     DayAndTime parts;
     if (!splitDays(days, &parts)) return {};
     const QDate& d = parts.date;
@@ -124,7 +124,7 @@ std::string FormatRecentMenuDate(double days) {
         QStringLiteral("%1.%2.%3").arg(d.day()).arg(d.month()).arg(d.year(), 4, 10, QLatin1Char('0')));
 }
 
-std::string FormatRecentGridTime(double days) {
+std::string formatRecentGridTime(double days) {
     DayAndTime parts;
     if (!splitDays(days, &parts)) return {};
     const QDate& d = parts.date;
@@ -139,28 +139,28 @@ std::string FormatRecentGridTime(double days) {
                      .arg(d.year(), 4, 10, zero));
 }
 
-std::vector<RecentMenuItem> RecentMenuItems(const std::vector<RecentDocument>& documents) {
+std::vector<RecentMenuItem> recentMenuItems(const std::vector<RecentDocument>& documents) {
     std::vector<RecentMenuItem> items;
     for (const RecentDocument& d : documents) {
         if (int(items.size()) == kRecentMenuItems) break;
         if (d.isEmptySlot()) continue;
         items.push_back(
             {d.path,
-             d.path + "|Otwiera ponownie plik: " + d.path + " [" + FormatRecentMenuDate(d.savedAt) + "]",
+             d.path + "|Otwiera ponownie plik: " + d.path + " [" + formatRecentMenuDate(d.savedAt) + "]",
              d.path});
     }
     return items;
 }
 
-std::vector<std::string> RecentGridHeadings() {
+std::vector<std::string> recentGridHeadings() {
     return {"Lp.", "Plik", "Ostatnio modyfikowany"};
 }
 
-std::vector<RecentGridRow> RecentGridRows(const std::vector<RecentDocument>& documents) {
+std::vector<RecentGridRow> recentGridRows(const std::vector<RecentDocument>& documents) {
     std::vector<RecentGridRow> rows;
     for (const RecentDocument& d : documents)
         if (!d.isEmptySlot())
-            rows.push_back({std::to_string(rows.size() + 1), d.path, FormatRecentGridTime(d.savedAt)});
+            rows.push_back({std::to_string(rows.size() + 1), d.path, formatRecentGridTime(d.savedAt)});
     if (rows.empty()) rows.push_back({});
     return rows;
 }
@@ -175,13 +175,13 @@ bool readRecords(const QString& listPath, bool* exists, std::string* bytes,
     bytes->clear();
     if (!*exists) return true;
     if (!readFileBytes(listPath, bytes, error)) return false;
-    *documents = DecodeRecentRecords(*bytes, kRecentReadLimit);
+    *documents = decodeRecentRecords(*bytes, kRecentReadLimit);
     return true;
 }
 
 } // namespace
 
-bool AddRecentDocument(const QString& listPath, const QString& documentPath, double savedAt, QString* error,
+bool addRecentDocument(const QString& listPath, const QString& documentPath, double savedAt, QString* error,
                        bool* recorded) {
     if (recorded) *recorded = false;
     std::size_t unrepresentable = 0;
@@ -193,27 +193,27 @@ bool AddRecentDocument(const QString& listPath, const QString& documentPath, dou
     std::vector<RecentDocument> documents;
     if (!readRecords(listPath, &exists, &bytes, &documents, error)) return false;
     documents.insert(documents.begin(), RecentDocument{path, savedAt});
-    if (!writeFileAtomically(listPath, EncodeRecentRecords(CompactRecentDocuments(documents)), error))
+    if (!writeFileAtomically(listPath, encodeRecentRecords(compactRecentDocuments(documents)), error))
         return false;
     if (recorded) *recorded = true;
     return true;
 }
 
-bool RefreshRecentDocuments(const QString& listPath, RecentList* list, QString* error) {
+bool refreshRecentDocuments(const QString& listPath, RecentList* list, QString* error) {
     RecentList fresh;
     std::string bytes;
     std::vector<RecentDocument> documents;
     if (!readRecords(listPath, &fresh.fileExists, &bytes, &documents, error)) return false;
     if (fresh.fileExists) {
-        fresh.documents = CompactRecentDocuments(documents);
-        const std::string compacted = EncodeRecentRecords(fresh.documents);
+        fresh.documents = compactRecentDocuments(documents);
+        const std::string compacted = encodeRecentRecords(fresh.documents);
         if (compacted != bytes && !writeFileAtomically(listPath, compacted, error)) return false;
     }
     *list = std::move(fresh);
     return true;
 }
 
-bool ClearRecentDocuments(const QString& listPath, QString* error) {
+bool clearRecentDocuments(const QString& listPath, QString* error) {
     return writeFileAtomically(listPath, std::string_view{}, error);
 }
 

@@ -35,29 +35,29 @@ struct RecentDocument {
 // ---- Records ------------------------------------------------------------------------------------
 
 // One record; a path longer than 255 bytes is cut to 255.
-std::string EncodeRecentRecord(const RecentDocument& document);
+std::string encodeRecentRecord(const RecentDocument& document);
 // The whole records at the start of the bytes, at most `limit`; a trailing partial record is not
 // read. Empty slots are returned as such.
-std::vector<RecentDocument> DecodeRecentRecords(std::string_view bytes, int limit);
+std::vector<RecentDocument> decodeRecentRecords(std::string_view bytes, int limit);
 // The file's bytes for a list: one record per entry, empty slots left out.
-std::string EncodeRecentRecords(const std::vector<RecentDocument>& documents);
+std::string encodeRecentRecords(const std::vector<RecentDocument>& documents);
 
 // The list after compaction: empty slots dropped, the newest copy of each path kept, at most 199.
-std::vector<RecentDocument> CompactRecentDocuments(const std::vector<RecentDocument>& documents);
+std::vector<RecentDocument> compactRecentDocuments(const std::vector<RecentDocument>& documents);
 
 // ---- Dates ----------------------------------------------------------------------------------------
 
 // A local date and time as days since 30 December 1899.
-double DateTimeToDays(const QDateTime& dateTime);
+double dateTimeToDays(const QDateTime& dateTime);
 // The present moment in that form.
-double CurrentRecentTime();
+double currentRecentTime();
 // The moment a value names, to the millisecond; invalid for a value outside the years 100 to 9999
 // or not a number.
-QDateTime DaysToDateTime(double days);
+QDateTime daysToDateTime(double days);
 // "d.m.yyyy", for the submenu's hints; empty for an invalid value.
-std::string FormatRecentMenuDate(double days);
+std::string formatRecentMenuDate(double days);
 // "hh:nn:ss d.mm.yyyy" (minutes as nn), for the dialog's grid; empty for an invalid value.
-std::string FormatRecentGridTime(double days);
+std::string formatRecentGridTime(double days);
 
 // ---- What the views show --------------------------------------------------------------------------
 
@@ -67,7 +67,7 @@ struct RecentMenuItem {
     std::string path;
 };
 // Items for the ten newest entries, newest first (shown above the separator and "Więcej...").
-std::vector<RecentMenuItem> RecentMenuItems(const std::vector<RecentDocument>& documents);
+std::vector<RecentMenuItem> recentMenuItems(const std::vector<RecentDocument>& documents);
 
 struct RecentGridRow {
     std::string number; // from 1
@@ -75,9 +75,9 @@ struct RecentGridRow {
     std::string savedAt;
 };
 // The grid's headings "Lp.", "Plik" and "Ostatnio modyfikowany" (Windows-1250).
-std::vector<std::string> RecentGridHeadings();
+std::vector<std::string> recentGridHeadings();
 // One row per entry; a single empty row when there is none.
-std::vector<RecentGridRow> RecentGridRows(const std::vector<RecentDocument>& documents);
+std::vector<RecentGridRow> recentGridRows(const std::vector<RecentDocument>& documents);
 
 // ---- The file -------------------------------------------------------------------------------------
 
@@ -92,12 +92,12 @@ struct RecentList {
 // Windows-1250) is not recorded, since it could never be reopened; `recorded` tells. False with a
 // Polish message and the system's reason when the file cannot be read or written; the caller then
 // does not go on to write the document.
-bool AddRecentDocument(const QString& listPath, const QString& documentPath, double savedAt, QString* error,
+bool addRecentDocument(const QString& listPath, const QString& documentPath, double savedAt, QString* error,
                        bool* recorded = nullptr);
 // Reads the list for the submenu and the grid, compacting the file first (it is written back only
 // when compaction changes it). A missing file gives fileExists false and no entries.
-bool RefreshRecentDocuments(const QString& listPath, RecentList* list, QString* error);
+bool refreshRecentDocuments(const QString& listPath, RecentList* list, QString* error);
 // "&Wyczyść": the file becomes empty.
-bool ClearRecentDocuments(const QString& listPath, QString* error);
+bool clearRecentDocuments(const QString& listPath, QString* error);
 
 } // namespace wertan

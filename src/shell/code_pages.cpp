@@ -41,37 +41,37 @@ constexpr std::string_view kWindowsMarkers[] = {"\"text/html;charset=window-1250
 
 bool containsNoCase(std::string_view text, std::string_view marker) {
     // Markers are ASCII, so folding the text's ASCII letters is enough.
-    return AsciiLower(text).find(marker) != std::string::npos;
+    return asciiLower(text).find(marker) != std::string::npos;
 }
 
 } // namespace
 
-const ByteTable& ToWindows1250Table() {
+const ByteTable& toWindows1250Table() {
     static const ByteTable table = buildToWindows();
     return table;
 }
 
-const ByteTable& ToIso88592Table() {
+const ByteTable& toIso88592Table() {
     static const ByteTable table = buildToIso();
     return table;
 }
 
-const ByteTable& TableFor(CodePage target) {
-    return target == CodePage::Windows1250 ? ToWindows1250Table() : ToIso88592Table();
+const ByteTable& tableFor(CodePage target) {
+    return target == CodePage::Windows1250 ? toWindows1250Table() : toIso88592Table();
 }
 
-void ConvertInPlace(std::string& text, const ByteTable& table) {
+void convertInPlace(std::string& text, const ByteTable& table) {
     for (char& c : text)
         c = static_cast<char>(table[static_cast<unsigned char>(c)]);
 }
 
-std::string ConvertBytes(std::string_view text, const ByteTable& table) {
+std::string convertBytes(std::string_view text, const ByteTable& table) {
     std::string out(text);
-    ConvertInPlace(out, table);
+    convertInPlace(out, table);
     return out;
 }
 
-QString ConvertText(const QString& text, const ByteTable& table) {
+QString convertText(const QString& text, const ByteTable& table) {
     QString out = text;
     for (QChar& ch : out) {
         unsigned char byte = 0;
@@ -81,34 +81,34 @@ QString ConvertText(const QString& text, const ByteTable& table) {
     return out;
 }
 
-bool HasIso88592Marker(std::string_view text) {
+bool hasIso88592Marker(std::string_view text) {
     return containsNoCase(text, kIsoMarker);
 }
 
-bool HasWindows1250Marker(std::string_view text) {
+bool hasWindows1250Marker(std::string_view text) {
     for (std::string_view marker : kWindowsMarkers)
         if (containsNoCase(text, marker)) return true;
     return false;
 }
 
-std::optional<CodePage> SaveConversionFor(int saveConversion, std::string_view text) {
+std::optional<CodePage> saveConversionFor(int saveConversion, std::string_view text) {
     switch (saveConversion) {
     case int(CodePage::Iso88592):
         return CodePage::Iso88592;
     case int(CodePage::Windows1250):
         return CodePage::Windows1250;
     case kNoFixedConversion:
-        if (HasIso88592Marker(text)) return CodePage::Iso88592;
-        if (HasWindows1250Marker(text)) return CodePage::Windows1250;
+        if (hasIso88592Marker(text)) return CodePage::Iso88592;
+        if (hasWindows1250Marker(text)) return CodePage::Windows1250;
         return std::nullopt;
     default:
         return std::nullopt;
     }
 }
 
-std::optional<CodePage> SaveConversionFor(int saveConversion, const QString& text) {
+std::optional<CodePage> saveConversionFor(int saveConversion, const QString& text) {
     // The markers are ASCII: characters outside the code page cannot be part of one.
-    return SaveConversionFor(saveConversion, toWin1250(text));
+    return saveConversionFor(saveConversion, toWin1250(text));
 }
 
 } // namespace wertan

@@ -4,24 +4,24 @@
 
 namespace wertan {
 
-int FirstLineNumber(bool numberFromZero) {
+int firstLineNumber(bool numberFromZero) {
     return numberFromZero ? 0 : 1;
 }
 
-GotoLineBounds BoundsOnOpen(int lineCount, bool numberFromZero) {
-    const int first = FirstLineNumber(numberFromZero);
+GotoLineBounds boundsOnOpen(int lineCount, bool numberFromZero) {
+    const int first = firstLineNumber(numberFromZero);
     return {first, numberFromZero ? lineCount - 1 : lineCount, true};
 }
 
-GotoLineBounds BoundsForChosenDocument(int lineCount, bool numberFromZero) {
+GotoLineBounds boundsForChosenDocument(int lineCount, bool numberFromZero) {
     if (lineCount <= 0) {
-        const int first = FirstLineNumber(numberFromZero);
+        const int first = firstLineNumber(numberFromZero);
         return {first, first, false};
     }
-    return BoundsOnOpen(lineCount, numberFromZero);
+    return boundsOnOpen(lineCount, numberFromZero);
 }
 
-std::array<GotoPreviewRow, 5> PreviewRows(int v, int lineCount, bool numberFromZero) {
+std::array<GotoPreviewRow, 5> previewRows(int v, int lineCount, bool numberFromZero) {
     const int d = numberFromZero ? 0 : 1;
     const int index = v - d;
     auto lineOrNone = [&](int i) { return (i >= 0 && i < lineCount) ? i : -1; };
@@ -34,9 +34,9 @@ std::array<GotoPreviewRow, 5> PreviewRows(int v, int lineCount, bool numberFromZ
     return rows;
 }
 
-GotoLineJump JumpTarget(int v, int activeLineCount, bool numberFromZero) {
+GotoLineJump jumpTarget(int v, int activeLineCount, bool numberFromZero) {
     const int last = std::max(activeLineCount - 1, 0);
-    const int line = std::clamp(v - FirstLineNumber(numberFromZero), 0, last);
+    const int line = std::clamp(v - firstLineNumber(numberFromZero), 0, last);
     return {line, std::max(line - 10, 0)};
 }
 

@@ -12,13 +12,13 @@ struct GotoLineBounds {
 };
 
 // The first line number: 0 or 1.
-int FirstLineNumber(bool numberFromZero);
+int firstLineNumber(bool numberFromZero);
 // Bounds when the dialog opens on the active document: from the first number to the line count,
 // less one when numbering from 0; the number box is enabled.
-GotoLineBounds BoundsOnOpen(int lineCount, bool numberFromZero);
+GotoLineBounds boundsOnOpen(int lineCount, bool numberFromZero);
 // Bounds when another document is chosen in the list: as on opening, except that a document
 // without lines allows only the first number and disables the number box.
-GotoLineBounds BoundsForChosenDocument(int lineCount, bool numberFromZero);
+GotoLineBounds boundsForChosenDocument(int lineCount, bool numberFromZero);
 
 struct GotoPreviewRow {
     bool shown = false; // an emptied row shows nothing
@@ -27,7 +27,7 @@ struct GotoPreviewRow {
 };
 // Rows 1 to 5 (index 0 to 4) for the number v over a document of lineCount lines; row 3 (index 2)
 // is the highlighted one.
-std::array<GotoPreviewRow, 5> PreviewRows(int v, int lineCount, bool numberFromZero);
+std::array<GotoPreviewRow, 5> previewRows(int v, int lineCount, bool numberFromZero);
 
 struct GotoLineJump {
     int line = 0;    // 0-based line the caret goes to (its column is kept)
@@ -36,7 +36,7 @@ struct GotoLineJump {
 // "&Idź" on the active document: the line of the middle row, kept inside the document (the
 // number may have been bounded by another document of the list); the view scrolls so that the
 // line stands 10 lines below the top, or as near as the start of the document allows.
-GotoLineJump JumpTarget(int v, int activeLineCount, bool numberFromZero);
+GotoLineJump jumpTarget(int v, int activeLineCount, bool numberFromZero);
 
 // The preview follows typing in the number box, except that a key that types something other than
 // a top-row digit holds it until the next digit key or a click in the box.

@@ -2,7 +2,7 @@
 
 namespace wertan {
 
-std::vector<PrintLine> PrintHeaderLines(const QString& documentPath) {
+std::vector<PrintLine> printHeaderLines(const QString& documentPath) {
     std::vector<PrintLine> lines;
     lines.push_back({QStringLiteral(" "), 4, true});
     lines.push_back({QStringLiteral("       Wertan PHP wersja 1.0"), 4, true});
@@ -11,15 +11,15 @@ std::vector<PrintLine> PrintHeaderLines(const QString& documentPath) {
     return lines;
 }
 
-std::vector<PrintLine> PrintJobLines(const QString& documentPath, const QStringList& documentLines) {
-    std::vector<PrintLine> lines = PrintHeaderLines(documentPath);
+std::vector<PrintLine> printJobLines(const QString& documentPath, const QStringList& documentLines) {
+    std::vector<PrintLine> lines = printHeaderLines(documentPath);
     lines.reserve(lines.size() + std::size_t(documentLines.size()));
     for (const QString& line : documentLines)
         lines.push_back({line, 0, false});
     return lines;
 }
 
-QString PrintingStatusText(const QString& documentPath) {
+QString printingStatusText(const QString& documentPath) {
     return QStringLiteral("Drukuje ") + documentPath;
 }
 

@@ -15,10 +15,10 @@ struct PrintLine {
 
 // The header: a line holding one space and the program line (bold, 4 points larger), the file line
 // when the path is not empty and a line holding one space (bold, 1 point larger).
-std::vector<PrintLine> PrintHeaderLines(const QString& documentPath);
+std::vector<PrintLine> printHeaderLines(const QString& documentPath);
 // The header followed by every line of the document in the editor's font.
-std::vector<PrintLine> PrintJobLines(const QString& documentPath, const QStringList& documentLines);
+std::vector<PrintLine> printJobLines(const QString& documentPath, const QStringList& documentLines);
 // The text shown in the status bar's last panel while a document prints.
-QString PrintingStatusText(const QString& documentPath);
+QString printingStatusText(const QString& documentPath);
 
 } // namespace wertan

@@ -38,7 +38,7 @@ struct Mirror {
 
 } // namespace
 
-std::optional<TextRange> FindInText(std::string_view text, std::string_view needle, std::size_t from,
+std::optional<TextRange> findInText(std::string_view text, std::string_view needle, std::size_t from,
                                     const SearchOptions& options) {
     const std::size_t n = needle.size();
     if (n == 0 || n > text.size()) return std::nullopt;
@@ -54,25 +54,25 @@ std::optional<TextRange> FindInText(std::string_view text, std::string_view need
     return std::nullopt;
 }
 
-bool FindNext(const SearchDialogState& dialog, SearchTarget& target) {
+bool findNext(const SearchDialogState& dialog, SearchTarget& target) {
     if (dialog.findText.empty()) return false;
     const SearchOptions options{dialog.up, dialog.matchCase, dialog.wholeWords};
-    const auto found = FindInText(target.text(), dialog.findText, target.caret(), options);
+    const auto found = findInText(target.text(), dialog.findText, target.caret(), options);
     if (!found) return false;
     target.select(*found, options.backwards);
     return true;
 }
 
-int ReplaceNext(SearchDialogState& dialog, SearchTarget& target, bool all) {
+int replaceNext(SearchDialogState& dialog, SearchTarget& target, bool all) {
     if (dialog.findText.empty()) return 0;
     dialog.up = true;
-    FindNext(dialog, target);
+    findNext(dialog, target);
 
     const SearchOptions forwards{false, dialog.matchCase, dialog.wholeWords};
     Mirror mirror{target.text()};
     std::size_t from = target.caret();
     int count = 0;
-    while (const auto found = FindInText(mirror.text, dialog.findText, from, forwards)) {
+    while (const auto found = findInText(mirror.text, dialog.findText, from, forwards)) {
         target.replace(*found, dialog.replaceText);
         mirror.replace(*found, dialog.replaceText);
         from = found->start + dialog.replaceText.size();

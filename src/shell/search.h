@@ -25,7 +25,7 @@ struct TextRange {
 
 // Forwards: the first match that starts at or after `from`. Backwards: the last match that ends at
 // or before `from`. An empty needle matches nothing.
-std::optional<TextRange> FindInText(std::string_view text, std::string_view needle, std::size_t from,
+std::optional<TextRange> findInText(std::string_view text, std::string_view needle, std::size_t from,
                                     const SearchOptions& options);
 
 // The editor of the active document, as the search sees it. The view implements it over the
@@ -54,12 +54,12 @@ struct SearchDialogState {
 // The find-next button: searches from the caret in the dialog's direction. A match is selected,
 // with the caret at its end going down and at its start going up; no match changes nothing.
 // Returns whether a match was found. An empty search text does nothing.
-bool FindNext(const SearchDialogState& dialog, SearchTarget& target);
+bool findNext(const SearchDialogState& dialog, SearchTarget& target);
 
 // The replace and replace-all buttons. The dialog's direction turns to up and stays so; a find
 // upwards selects the nearest occurrence before the caret (the one a forward find just selected);
 // then, searching forwards from the caret, the first occurrence is replaced, or with `all` every
 // occurrence up to the end of the document. Nothing is asked first. Returns the number replaced.
-int ReplaceNext(SearchDialogState& dialog, SearchTarget& target, bool all);
+int replaceNext(SearchDialogState& dialog, SearchTarget& target, bool all);
 
 } // namespace wertan

@@ -97,7 +97,7 @@ SnippetMenuEntry separator() {
 
 } // namespace
 
-const std::vector<KeywordButton>& KeywordBarButtons(KeywordBarKind kind) {
+const std::vector<KeywordButton>& keywordBarButtons(KeywordBarKind kind) {
     // "endif" (index 6) has no hint.
     static const std::vector<KeywordButton> php =
         buildBar({"<?php", "?>", "if", "else", "elseif", "else if", "endif", "while", "endwhile", "switch",
@@ -110,11 +110,11 @@ const std::vector<KeywordButton>& KeywordBarButtons(KeywordBarKind kind) {
     return kind == KeywordBarKind::Php ? php : sql;
 }
 
-std::string KeywordInsertText(const KeywordButton& button) {
+std::string keywordInsertText(const KeywordButton& button) {
     return button.caption + " ";
 }
 
-std::vector<KeywordButtonPlace> LayoutKeywordBar(const std::vector<KeywordButton>& buttons,
+std::vector<KeywordButtonPlace> layoutKeywordBar(const std::vector<KeywordButton>& buttons,
                                                  int fontPointSize) {
     std::vector<KeywordButtonPlace> places;
     places.reserve(buttons.size());
@@ -127,25 +127,25 @@ std::vector<KeywordButtonPlace> LayoutKeywordBar(const std::vector<KeywordButton
     return places;
 }
 
-const std::vector<Snippet>& AllSnippets() {
+const std::vector<Snippet>& allSnippets() {
     static const std::vector<Snippet> snippets = buildSnippets();
     return snippets;
 }
 
-const Snippet& GetSnippet(SnippetId id) {
-    for (const Snippet& s : AllSnippets())
+const Snippet& getSnippet(SnippetId id) {
+    for (const Snippet& s : allSnippets())
         if (s.id == id) return s;
     throw std::out_of_range("unknown snippet");
 }
 
-std::vector<std::string> SnippetInsertLines(SnippetId id, bool lowerCaseTags) {
+std::vector<std::string> snippetInsertLines(SnippetId id, bool lowerCaseTags) {
     std::vector<std::string> texts;
-    for (const SnippetLine& line : GetSnippet(id).lines)
-        texts.push_back(line.tagCased ? ApplyTagCase(line.text, lowerCaseTags) : line.text);
+    for (const SnippetLine& line : getSnippet(id).lines)
+        texts.push_back(line.tagCased ? applyTagCase(line.text, lowerCaseTags) : line.text);
     return texts;
 }
 
-const SnippetMenu& ConditionalSnippetMenu() {
+const SnippetMenu& conditionalSnippetMenu() {
     static const SnippetMenu menu{
         "Funkcja warunkowa",
         {item(SnippetId::IfBlock), item(SnippetId::IfElseBlock), item(SnippetId::IfElseIfBlock), separator(),
@@ -156,13 +156,13 @@ const SnippetMenu& ConditionalSnippetMenu() {
     return menu;
 }
 
-const SnippetMenu& SwitchSnippetMenu() {
+const SnippetMenu& switchSnippetMenu() {
     static const SnippetMenu menu{"Funkcja wyboru",
                                   {item(SnippetId::Switch), item(SnippetId::SwitchDefault)}};
     return menu;
 }
 
-const SnippetMenu& LoopSnippetMenu() {
+const SnippetMenu& loopSnippetMenu() {
     static const SnippetMenu menu{cp("Pętle"),
                                   {item(SnippetId::For), item(SnippetId::WhileBlock),
                                    item(SnippetId::WhileColon), item(SnippetId::DoWhile), separator(),

@@ -20,9 +20,9 @@ struct KeywordButton {
 };
 
 // The buttons of a bar in index order.
-const std::vector<KeywordButton>& KeywordBarButtons(KeywordBarKind kind);
+const std::vector<KeywordButton>& keywordBarButtons(KeywordBarKind kind);
 // What a click inserts at the caret (no line break, no tag-case change): the caption and a space.
-std::string KeywordInsertText(const KeywordButton& button);
+std::string keywordInsertText(const KeywordButton& button);
 
 // Where a button sits on its bar, in pixels.
 struct KeywordButtonPlace {
@@ -32,7 +32,7 @@ struct KeywordButtonPlace {
 };
 // Buttons side by side from the left edge, 4 pixels below the top; each as wide as its caption's
 // character count times the button font's point size, one pixel apart.
-std::vector<KeywordButtonPlace> LayoutKeywordBar(const std::vector<KeywordButton>& buttons,
+std::vector<KeywordButtonPlace> layoutKeywordBar(const std::vector<KeywordButton>& buttons,
                                                  int fontPointSize);
 
 // ---- Code templates of the "&Wstaw" menu --------------------------------------------------------
@@ -76,10 +76,10 @@ struct Snippet {
     std::vector<SnippetLine> lines; // each handed to InsertLine, in order
 };
 
-const std::vector<Snippet>& AllSnippets();
-const Snippet& GetSnippet(SnippetId id);
+const std::vector<Snippet>& allSnippets();
+const Snippet& getSnippet(SnippetId id);
 // The texts to hand one by one to InsertLine, with the tag-case rule applied where it belongs.
-std::vector<std::string> SnippetInsertLines(SnippetId id, bool lowerCaseTags);
+std::vector<std::string> snippetInsertLines(SnippetId id, bool lowerCaseTags);
 
 // A sub-menu of templates: its caption and its items with separators in their places.
 struct SnippetMenuEntry {
@@ -91,8 +91,8 @@ struct SnippetMenu {
     std::vector<SnippetMenuEntry> entries;
 };
 
-const SnippetMenu& ConditionalSnippetMenu(); // "Funkcja warunkowa"
-const SnippetMenu& SwitchSnippetMenu();      // "Funkcja wyboru"
-const SnippetMenu& LoopSnippetMenu();        // "Pętle"
+const SnippetMenu& conditionalSnippetMenu(); // "Funkcja warunkowa"
+const SnippetMenu& switchSnippetMenu();      // "Funkcja wyboru"
+const SnippetMenu& loopSnippetMenu();        // "Pętle"
 
 } // namespace wertan

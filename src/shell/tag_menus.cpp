@@ -19,10 +19,10 @@ std::string TagMenuEntry::longHint() const {
 }
 
 std::string TagMenuEntry::insertText(bool lowerCaseTags) const {
-    return ApplyTagCase(shortHint(), lowerCaseTags);
+    return applyTagCase(shortHint(), lowerCaseTags);
 }
 
-std::vector<std::string> SplitTagFileLines(std::string_view bytes) {
+std::vector<std::string> splitTagFileLines(std::string_view bytes) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     std::size_t i = 0;
@@ -40,8 +40,8 @@ std::vector<std::string> SplitTagFileLines(std::string_view bytes) {
     return lines;
 }
 
-TagMenu ParseTagMenu(std::string_view bytes) {
-    const std::vector<std::string> lines = SplitTagFileLines(bytes);
+TagMenu parseTagMenu(std::string_view bytes) {
+    const std::vector<std::string> lines = splitTagFileLines(bytes);
     TagMenu menu;
     std::size_t i = 0;
     for (; i + 1 < lines.size() && menu.entries.size() < std::size_t(kMaxTagMenuEntries); i += 2)
@@ -50,11 +50,11 @@ TagMenu ParseTagMenu(std::string_view bytes) {
     return menu;
 }
 
-bool LoadTagMenu(const QString& path, TagMenu* menu, QString* error) {
+bool loadTagMenu(const QString& path, TagMenu* menu, QString* error) {
     *menu = TagMenu{};
     std::string bytes;
     if (!readFileBytes(path, &bytes, error)) return false;
-    *menu = ParseTagMenu(bytes);
+    *menu = parseTagMenu(bytes);
     return true;
 }
 

@@ -34,10 +34,10 @@ struct TagMenu {
 };
 
 // Splits a file's bytes into lines: CR LF, LF or CR ends a line; a last line end adds no empty line.
-std::vector<std::string> SplitTagFileLines(std::string_view bytes);
-TagMenu ParseTagMenu(std::string_view bytes);
+std::vector<std::string> splitTagFileLines(std::string_view bytes);
+TagMenu parseTagMenu(std::string_view bytes);
 // Reads and parses a tag file. A missing or unreadable file gives false and the error text
 // ("Nie można otworzyć pliku <path>." and the system's reason); the menu stays empty.
-bool LoadTagMenu(const QString& path, TagMenu* menu, QString* error);
+bool loadTagMenu(const QString& path, TagMenu* menu, QString* error);
 
 } // namespace wertan

@@ -8,9 +8,9 @@
 namespace wertan {
 
 // Appends the field: the text cut to the capacity, its length, and zeros after it.
-void AppendCountedText(std::string& out, std::string_view text, std::size_t capacity);
+void appendCountedText(std::string& out, std::string_view text, std::size_t capacity);
 // Reads the field at the start of `field` (which holds at least capacity + 1 bytes). A length byte
 // above the capacity counts as the capacity.
-std::string ReadCountedText(std::string_view field, std::size_t capacity);
+std::string readCountedText(std::string_view field, std::size_t capacity);
 
 } // namespace wertan

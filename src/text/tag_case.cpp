@@ -4,8 +4,8 @@
 
 namespace wertan {
 
-std::string ApplyTagCase(std::string_view piece, bool lowerCaseTags) {
-    return lowerCaseTags ? AsciiLower(piece) : std::string(piece);
+std::string applyTagCase(std::string_view piece, bool lowerCaseTags) {
+    return lowerCaseTags ? asciiLower(piece) : std::string(piece);
 }
 
 } // namespace wertan

@@ -7,6 +7,6 @@
 namespace wertan {
 
 // The piece lower-cased (ASCII letters only) when lowerCaseTags is on, else unchanged.
-std::string ApplyTagCase(std::string_view piece, bool lowerCaseTags);
+std::string applyTagCase(std::string_view piece, bool lowerCaseTags);
 
 } // namespace wertan

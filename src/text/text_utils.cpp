@@ -5,54 +5,58 @@
 namespace wertan {
 
 namespace {
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-int len8(std::string_view text) { return int(text.size() % 256); }
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+char upperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+int len8(std::string_view text) {
+    return int(text.size() % 256);
+}
 // Character at a 1-based position, or nothing past the end.
 bool charAt(std::string_view text, int position, char* out) {
-    if (position < 1 || std::size_t(position) > text.size())
-        return false;
+    if (position < 1 || std::size_t(position) > text.size()) return false;
     *out = text[std::size_t(position - 1)];
     return true;
 }
 } // namespace
 
-std::string BoolToText(bool flag) { return flag ? "True" : "False"; }
+std::string boolToText(bool flag) {
+    return flag ? "True" : "False";
+}
 
-bool TextToBool(std::string_view text) {
-    const std::string upper = AsciiUpper(text);
+bool textToBool(std::string_view text) {
+    const std::string upper = asciiUpper(text);
     return upper == "TRUE" || upper == "TAK";
 }
 
-std::string AsciiLower(std::string_view text) {
+std::string asciiLower(std::string_view text) {
     std::string out(text);
     for (char& c : out)
         c = lowerAscii(c);
     return out;
 }
 
-std::string AsciiUpper(std::string_view text) {
+std::string asciiUpper(std::string_view text) {
     std::string out(text);
     for (char& c : out)
         c = upperAscii(c);
     return out;
 }
 
-int FindTextNoCase(std::string_view needle, std::string_view line, int start) {
+int findTextNoCase(std::string_view needle, std::string_view line, int start) {
     start &= 0xFF;
-    const std::string lowNeedle = AsciiLower(needle);
+    const std::string lowNeedle = asciiLower(needle);
     const int lineLength = len8(line);
-    if (lineLength < start)
-        return -1;
+    if (lineLength < start) return -1;
     const int needleLength = len8(lowNeedle);
-    if (needleLength == 0 || line.empty())
-        return -1;
+    if (needleLength == 0 || line.empty()) return -1;
     // The candidate count is an 8-bit number: L - start + 1 candidates, wrapping at 256.
     const int candidates = (lineLength - start + 1) & 0xFF;
     for (int k = 0; k < candidates; ++k) {
         const int p = start + k;
-        if (p < 1)
-            continue; // position 0 never matches
+        if (p < 1) continue; // position 0 never matches
         bool match = true;
         for (int i = 1; i <= needleLength; ++i) {
             char c = 0;
@@ -61,54 +65,44 @@ int FindTextNoCase(std::string_view needle, std::string_view line, int start) {
                 break;
             }
         }
-        if (match)
-            return p;
+        if (match) return p;
     }
     return -1;
 }
 
-std::string CopyRange(std::string_view text, int start, int count) {
-    if (text.empty())
-        return {};
+std::string copyRange(std::string_view text, int start, int count) {
+    if (text.empty()) return {};
     start &= 0xFF;
     count &= 0xFF;
-    if (count == 0)
-        count = (len8(text) - start) & 0xFF;
+    if (count == 0) count = (len8(text) - start) & 0xFF;
     const int end = (start + count) & 0xFF;
-    if (end < start)
-        return {};
+    if (end < start) return {};
     std::string out;
     for (int p = start; p <= end; ++p) {
         char c = 0;
-        if (charAt(text, p, &c))
-            out.push_back(c);
+        if (charAt(text, p, &c)) out.push_back(c);
     }
     return out;
 }
 
-std::string ExtractBetween(char open, char close, std::string_view text, int start) {
+std::string extractBetween(char open, char close, std::string_view text, int start) {
     start &= 0xFF;
-    const std::string low = AsciiLower(text);
+    const std::string low = asciiLower(text);
     const int length = len8(low);
-    if (length < start)
-        return {};
+    if (length < start) return {};
     std::string collected;
     bool inside = false;
     for (int p = start; p <= length; ++p) {
         char c = 0;
-        if (!charAt(low, p, &c))
-            continue;
-        if (c == close && inside)
-            return collected;
-        if (inside)
-            collected.push_back(c);
-        if (c == open && !inside)
-            inside = true;
+        if (!charAt(low, p, &c)) continue;
+        if (c == close && inside) return collected;
+        if (inside) collected.push_back(c);
+        if (c == open && !inside) inside = true;
     }
     return {};
 }
 
-std::string ReverseHexPairs(std::string_view text) {
+std::string reverseHexPairs(std::string_view text) {
     // A shorter text gives what its pairs hold, as a copy past the end gives nothing.
     auto pair = [&](std::size_t at) { return at < text.size() ? text.substr(at, 2) : std::string_view(); };
     std::string out;
@@ -118,48 +112,40 @@ std::string ReverseHexPairs(std::string_view text) {
     return out;
 }
 
-std::string ColorToHtmlHex(std::uint32_t color) {
+std::string colorToHtmlHex(std::uint32_t color) {
     char digits[16];
     std::snprintf(digits, sizeof digits, "%06X", color);
     // The number reads blue, green, red; the first six digits are reordered to red, green, blue.
-    return ReverseHexPairs(std::string_view(digits, 6));
+    return reverseHexPairs(std::string_view(digits, 6));
 }
 
-std::string LanguageToCode(std::string_view name) {
+std::string languageToCode(std::string_view name) {
     // The names are Windows-1250 bytes: "Amerykański" carries 0xF1 for the small n with acute.
-    if (name == "Polski")
-        return "pl";
-    if (name == "Angielski")
-        return "en";
-    if (name == "Ameryka\xF1ski angielski")
-        return "en-us";
-    if (name == "Niemiecki")
-        return "de";
-    if (name == "Francuski")
-        return "fr";
+    if (name == "Polski") return "pl";
+    if (name == "Angielski") return "en";
+    if (name == "Ameryka\xF1ski angielski") return "en-us";
+    if (name == "Niemiecki") return "de";
+    if (name == "Francuski") return "fr";
     return "pl";
 }
 
-std::string ExtractUrlFileName(std::string_view path) {
+std::string extractUrlFileName(std::string_view path) {
     const auto pos = path.find_last_of("/:");
-    if (pos == std::string_view::npos)
-        return std::string(path);
+    if (pos == std::string_view::npos) return std::string(path);
     return std::string(path.substr(pos + 1));
 }
 
-std::string ExtractDosPath(std::string_view path) {
+std::string extractDosPath(std::string_view path) {
     const auto pos = path.find_last_of("\\:");
-    if (pos == std::string_view::npos)
-        return {};
+    if (pos == std::string_view::npos) return {};
     return std::string(path.substr(0, pos + 1));
 }
 
-std::string RemoveChar(char ch, std::string_view text) {
+std::string removeChar(char ch, std::string_view text) {
     std::string out;
     const int length = len8(text);
     for (int p = 1; p <= length; ++p)
-        if (text[std::size_t(p - 1)] != ch)
-            out.push_back(text[std::size_t(p - 1)]);
+        if (text[std::size_t(p - 1)] != ch) out.push_back(text[std::size_t(p - 1)]);
     return out;
 }
 
@@ -176,7 +162,7 @@ void TextGrid::resize(int columns, int rows) {
         column.resize(std::size_t(rows));
 }
 
-void ClearGrid(TextGrid& grid, bool shrinkColumns, bool shrinkRows) {
+void clearGrid(TextGrid& grid, bool shrinkColumns, bool shrinkRows) {
     for (int c = 1; c < grid.columnCount; ++c)
         for (int r = 1; r < grid.rowCount; ++r)
             grid.cell(c, r).clear();
@@ -184,11 +170,9 @@ void ClearGrid(TextGrid& grid, bool shrinkColumns, bool shrinkRows) {
                 shrinkRows ? grid.fixedRows + 1 : grid.rowCount);
 }
 
-void ClearTextArray(std::vector<std::string>& texts, int highestIndex) {
-    if (highestIndex < 0)
-        return;
-    if (texts.size() < std::size_t(highestIndex) + 1)
-        texts.resize(std::size_t(highestIndex) + 1);
+void clearTextArray(std::vector<std::string>& texts, int highestIndex) {
+    if (highestIndex < 0) return;
+    if (texts.size() < std::size_t(highestIndex) + 1) texts.resize(std::size_t(highestIndex) + 1);
     for (int i = 0; i <= highestIndex; ++i)
         texts[std::size_t(i)].clear();
 }

@@ -1,8 +1,8 @@
 // Colour schemes: attributes and starting values per language, and their settings-store layout.
 #include "editor/colour_scheme.h"
 #include "platform/settings_store.h"
-#include "text/text_utils.h"
 #include "support/temp_dir.h"
+#include "text/text_utils.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,7 @@ TEST(ColourScheme, LanguagesNamesAndStoreKeys) {
         EXPECT_EQ(scheme.language, c.language);
         EXPECT_EQ(namesOf(scheme), c.attributes) << c.name;
         for (std::size_t i = 1; i < scheme.attributes.size(); ++i)
-            EXPECT_LT(AsciiLower(scheme.attributes[i - 1].name), AsciiLower(scheme.attributes[i].name));
+            EXPECT_LT(asciiLower(scheme.attributes[i - 1].name), asciiLower(scheme.attributes[i].name));
     }
 }
 

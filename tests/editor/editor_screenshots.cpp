@@ -2,8 +2,8 @@
 // completion list open. Run offscreen: editor_screenshots OUTPUT_DIR
 #include "editor/ui/code_editor.h"
 #include "editor/ui/completion_list.h"
-#include "editor/ui/edit_options_dialog.h"
 #include "editor/ui/editor_environment.h"
+#include "editor/ui/editor_options_dialog.h"
 #include "platform/scripted/scripted_prompts.h"
 #include "platform/settings_store.h"
 
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     if (!page.save(pagePath)) return 1;
     QTest::keyClick(list.window(), Qt::Key_Escape);
 
-    TFormEditOpts* dialog = environment.optionsDialog();
+    EditorOptionsDialog* dialog = environment.optionsDialog();
     dialog->prepareToShow();
     dialog->show();
     settle();

@@ -25,8 +25,8 @@ TEST(HintWords, WordBeforeAndAroundTheCaret) {
         {"abc", 1, "", "abc"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(WordBeforeCaret(c.line, c.column), c.before) << "'" << c.line << "' at " << c.column;
-        EXPECT_EQ(WordAroundCaret(c.line, c.column), c.around) << "'" << c.line << "' at " << c.column;
+        EXPECT_EQ(wordBeforeCaret(c.line, c.column), c.before) << "'" << c.line << "' at " << c.column;
+        EXPECT_EQ(wordAroundCaret(c.line, c.column), c.around) << "'" << c.line << "' at " << c.column;
     }
 }
 

@@ -32,7 +32,7 @@ std::vector<int> lexedStyles(const ColouringComponent& component, std::string_vi
     for (;;) {
         std::size_t e = text.find_first_of("\r\n", at);
         if (e == std::string_view::npos) e = text.size();
-        state = lexers::LexLine(*component.lexerLanguage(), text.substr(at, e - at), state, tokens);
+        state = lexers::lexLine(*component.lexerLanguage(), text.substr(at, e - at), state, tokens);
         for (const lexers::Token& token : tokens)
             styles.insert(styles.end(), token.length, component.styleOfToken(token.attribute));
         if (e == text.size()) break;

@@ -10,19 +10,19 @@
 namespace wertan::test {
 
 struct ClientProbe {
-    explicit ClientProbe(ftp::TFtpClient& client) {
-        client.OnDisplay = [this](const std::string& line) {
+    explicit ClientProbe(ftp::FtpClient& client) {
+        client.onDisplay = [this](const std::string& line) {
             display.push_back(line);
             if (onDisplay) onDisplay(line);
         };
-        client.OnSessionConnected = [this](int error) { connected.push_back(error); };
-        client.OnSessionClosed = [this](int error) { closed.push_back(error); };
-        client.OnRequestDone = [this](ftp::FtpRequest kind, int error) { done.emplace_back(kind, error); };
-        client.OnProgress = [this](std::int64_t bytes, bool& abort) {
+        client.onSessionConnected = [this](int error) { connected.push_back(error); };
+        client.onSessionClosed = [this](int error) { closed.push_back(error); };
+        client.onRequestDone = [this](ftp::FtpRequest kind, int error) { done.emplace_back(kind, error); };
+        client.onProgress = [this](std::int64_t bytes, bool& abort) {
             progress.push_back(bytes);
             if (onProgress) onProgress(bytes, abort);
         };
-        client.OnStateChange = [this, &client] { states.push_back(client.State()); };
+        client.onStateChange = [this, &client] { states.push_back(client.state()); };
     }
 
     // The commands sent, without their "> ".

@@ -45,45 +45,45 @@ protected:
     void SetUp() override {
         server = std::make_unique<PyFtpServer>(root.path());
         ASSERT_TRUE(server->running()) << str(server->error());
-        client.HostName = "127.0.0.1";
-        client.Port = std::to_string(server->port());
-        client.UserName = "wertan";
-        client.PassWord = "tajne";
+        client.hostName = "127.0.0.1";
+        client.port = std::to_string(server->port());
+        client.userName = "wertan";
+        client.password = "tajne";
     }
 
-    void login() { ASSERT_TRUE(client.Connect()) << client.ErrorMessage(); }
+    void login() { ASSERT_TRUE(client.connectToServer()) << client.errorMessage(); }
 
     TempDir root;  // served by the server
     TempDir local; // the client's side
     std::unique_ptr<PyFtpServer> server;
-    TFtpClient client;
+    FtpClient client;
     ClientProbe probe{client};
 };
 
 TEST_F(PyFtp, LogsInWithUserAndPasswordAndQuits) {
-    ASSERT_TRUE(client.Connect()) << client.ErrorMessage();
-    EXPECT_TRUE(client.Connected());
-    EXPECT_EQ(client.State(), FtpState::Ready);
-    EXPECT_EQ(client.ReplyCode(), 230);
+    ASSERT_TRUE(client.connectToServer()) << client.errorMessage();
+    EXPECT_TRUE(client.connected());
+    EXPECT_EQ(client.state(), FtpState::Ready);
+    EXPECT_EQ(client.replyCode(), 230);
     EXPECT_EQ(probe.connected, std::vector<int>{0});
     EXPECT_EQ(probe.commands(), (std::vector<std::string>{"USER wertan", "PASS ********"}));
     EXPECT_FALSE(probe.displayedContaining("tajne")) << "the password must not reach the display";
     EXPECT_TRUE(probe.displayedContaining("< 220 "));
 
-    ASSERT_TRUE(client.Quit()) << client.ErrorMessage();
-    EXPECT_FALSE(client.Connected());
-    EXPECT_EQ(client.State(), FtpState::NotConnected);
-    EXPECT_EQ(client.ReplyCode(), 221);
+    ASSERT_TRUE(client.Quit()) << client.errorMessage();
+    EXPECT_FALSE(client.connected());
+    EXPECT_EQ(client.state(), FtpState::NotConnected);
+    EXPECT_EQ(client.replyCode(), 221);
     EXPECT_EQ(probe.closed, std::vector<int>{0});
     EXPECT_EQ(probe.done,
               (std::vector<std::pair<FtpRequest, int>>{{FtpRequest::Connect, 0}, {FtpRequest::Quit, 0}}));
 }
 
 TEST_F(PyFtp, UserAcceptedAtUserGetsNoPass) {
-    client.UserName = "bezhasla";
-    client.PassWord.clear();
-    ASSERT_TRUE(client.Connect()) << client.ErrorMessage();
-    EXPECT_EQ(client.ReplyCode(), 230);
+    client.userName = "bezhasla";
+    client.password.clear();
+    ASSERT_TRUE(client.connectToServer()) << client.errorMessage();
+    EXPECT_EQ(client.replyCode(), 230);
     EXPECT_EQ(probe.commands(), std::vector<std::string>{"USER bezhasla"});
 }
 
@@ -95,18 +95,18 @@ TEST_F(PyFtp, RefusedLoginFailsAndLeavesNoSessionBehind) {
     };
     const Case cases[] = {{"zle", 530, "530 Authentication failed."}, {"", 500, "Password emtpy"}};
     for (const Case& c : cases) {
-        client.PassWord = c.password;
+        client.password = c.password;
         probe.done.clear();
-        EXPECT_FALSE(client.Connect()) << c.password;
-        EXPECT_EQ(client.ErrorMessage(), c.message);
-        EXPECT_EQ(client.ReplyCode(), c.code);
+        EXPECT_FALSE(client.connectToServer()) << c.password;
+        EXPECT_EQ(client.errorMessage(), c.message);
+        EXPECT_EQ(client.replyCode(), c.code);
         EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Connect, c.code));
-        EXPECT_FALSE(client.Connected());
-        EXPECT_EQ(client.State(), FtpState::NotConnected);
+        EXPECT_FALSE(client.connected());
+        EXPECT_EQ(client.state(), FtpState::NotConnected);
     }
-    client.PassWord = "tajne";
-    EXPECT_TRUE(client.Connect()) << client.ErrorMessage();
-    EXPECT_TRUE(client.ErrorMessage().empty());
+    client.password = "tajne";
+    EXPECT_TRUE(client.connectToServer()) << client.errorMessage();
+    EXPECT_TRUE(client.errorMessage().empty());
 }
 
 TEST_F(PyFtp, DirectoryRequestsReportDirectoriesSizesAndCodes) {
@@ -119,50 +119,50 @@ TEST_F(PyFtp, DirectoryRequestsReportDirectoriesSizesAndCodes) {
         int error;
         std::string directory; // expected ReplyDirectory after success
     };
-    const auto withFile = [this](const char* name, bool (TFtpClient::*request)()) {
+    const auto withFile = [this](const char* name, bool (FtpClient::*request)()) {
         return [this, name, request] {
-            client.HostFileName = name;
+            client.hostFileName = name;
             return (client.*request)();
         };
     };
     const auto cwd = [this](const char* name) {
         return [this, name] {
-            client.HostDirName = name;
-            return client.Cwd();
+            client.hostDirName = name;
+            return client.cwd();
         };
     };
     const std::vector<Step> steps = {
-        {"pwd", [this] { return client.Pwd(); }, FtpRequest::Pwd, 0, "/"},
-        {"mkd", withFile("nowy", &TFtpClient::Mkd), FtpRequest::Mkd, 0, "/nowy"},
-        {"mkd existing", withFile("nowy", &TFtpClient::Mkd), FtpRequest::Mkd, 550, ""},
+        {"pwd", [this] { return client.pwd(); }, FtpRequest::Pwd, 0, "/"},
+        {"mkd", withFile("nowy", &FtpClient::mkd), FtpRequest::Mkd, 0, "/nowy"},
+        {"mkd existing", withFile("nowy", &FtpClient::mkd), FtpRequest::Mkd, 550, ""},
         {"cwd", cwd("nowy"), FtpRequest::Cwd, 0, "/nowy"},
-        {"pwd inside", [this] { return client.Pwd(); }, FtpRequest::Pwd, 0, "/nowy"},
-        {"cdup", [this] { return client.CdUp(); }, FtpRequest::CdUp, 0, "/"},
+        {"pwd inside", [this] { return client.pwd(); }, FtpRequest::Pwd, 0, "/nowy"},
+        {"cdup", [this] { return client.cdUp(); }, FtpRequest::CdUp, 0, "/"},
         {"cwd missing", cwd("brak"), FtpRequest::Cwd, 550, ""},
-        {"size", withFile("plik.txt", &TFtpClient::Size), FtpRequest::Size, 0, ""},
-        {"size missing", withFile("brak.txt", &TFtpClient::Size), FtpRequest::Size, 550, ""},
-        {"dele", withFile("plik.txt", &TFtpClient::Dele), FtpRequest::Dele, 0, ""},
-        {"dele missing", withFile("plik.txt", &TFtpClient::Dele), FtpRequest::Dele, 550, ""},
+        {"size", withFile("plik.txt", &FtpClient::size), FtpRequest::Size, 0, ""},
+        {"size missing", withFile("brak.txt", &FtpClient::size), FtpRequest::Size, 550, ""},
+        {"dele", withFile("plik.txt", &FtpClient::dele), FtpRequest::Dele, 0, ""},
+        {"dele missing", withFile("plik.txt", &FtpClient::dele), FtpRequest::Dele, 550, ""},
     };
     for (const Step& step : steps) {
         probe.done.clear();
         const bool ok = step.run();
-        EXPECT_EQ(ok, step.error == 0) << step.what << ": " << client.ErrorMessage();
+        EXPECT_EQ(ok, step.error == 0) << step.what << ": " << client.errorMessage();
         EXPECT_EQ(probe.done, (std::vector<std::pair<FtpRequest, int>>{{step.kind, step.error}}))
             << step.what;
-        EXPECT_EQ(client.State(), FtpState::Ready) << step.what;
+        EXPECT_EQ(client.state(), FtpState::Ready) << step.what;
         if (step.error != 0) {
-            EXPECT_EQ(client.ReplyCode(), step.error) << step.what;
-            EXPECT_EQ(client.ErrorMessage(), client.ReplyText()) << step.what;
-            EXPECT_EQ(client.ErrorMessage().substr(0, 4), std::to_string(step.error) + " ") << step.what;
+            EXPECT_EQ(client.replyCode(), step.error) << step.what;
+            EXPECT_EQ(client.errorMessage(), client.replyText()) << step.what;
+            EXPECT_EQ(client.errorMessage().substr(0, 4), std::to_string(step.error) + " ") << step.what;
         } else {
-            EXPECT_TRUE(client.ErrorMessage().empty()) << step.what;
+            EXPECT_TRUE(client.errorMessage().empty()) << step.what;
             if (step.kind != FtpRequest::Size && step.kind != FtpRequest::Dele) {
-                EXPECT_EQ(client.ReplyDirectory(), step.directory) << step.what;
+                EXPECT_EQ(client.replyDirectory(), step.directory) << step.what;
             }
         }
         if (std::string(step.what) == "size") {
-            EXPECT_EQ(client.ReplySize(), 1234);
+            EXPECT_EQ(client.replySize(), 1234);
         }
     }
     EXPECT_TRUE(QDir(root.file("nowy")).exists());
@@ -173,36 +173,36 @@ TEST_F(PyFtp, ListsTheCurrentOrANamedDirectoryIntoTheLocalFile) {
     root.write("a.php", "<?php");
     root.write("sub/b.txt", "b");
     login();
-    client.LocalFileName = local.file("FTPDIR.TXT");
+    client.localFileName = local.file("FTPDIR.TXT");
 
-    client.HostFileName.clear();
-    ASSERT_TRUE(client.Dir()) << client.ErrorMessage();
+    client.hostFileName.clear();
+    ASSERT_TRUE(client.dir()) << client.errorMessage();
     EXPECT_EQ(probe.commands().back(), "LIST");
-    QByteArray listing = wertan::test::readAll(client.LocalFileName);
+    QByteArray listing = wertan::test::readAll(client.localFileName);
     EXPECT_TRUE(listing.contains(" a.php\r\n")) << listing.toStdString();
     EXPECT_TRUE(listing.contains(" sub\r\n")) << listing.toStdString();
     EXPECT_TRUE(listing.startsWith('d') || listing.startsWith('-'));
 
-    client.HostFileName = "sub";
-    ASSERT_TRUE(client.Dir()) << client.ErrorMessage();
+    client.hostFileName = "sub";
+    ASSERT_TRUE(client.dir()) << client.errorMessage();
     EXPECT_EQ(probe.commands().back(), "LIST sub");
-    listing = wertan::test::readAll(client.LocalFileName);
+    listing = wertan::test::readAll(client.localFileName);
     EXPECT_TRUE(listing.contains(" b.txt\r\n")) << listing.toStdString();
     EXPECT_FALSE(listing.contains("a.php"));
 
     // A failed listing leaves the earlier listing file as it was.
-    client.HostFileName = "brak";
-    EXPECT_FALSE(client.Dir());
-    EXPECT_EQ(client.ReplyCode(), 550);
+    client.hostFileName = "brak";
+    EXPECT_FALSE(client.dir());
+    EXPECT_EQ(client.replyCode(), 550);
     EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Dir, 550));
-    EXPECT_EQ(wertan::test::readAll(client.LocalFileName), listing);
-    EXPECT_EQ(client.State(), FtpState::Ready);
+    EXPECT_EQ(wertan::test::readAll(client.localFileName), listing);
+    EXPECT_EQ(client.state(), FtpState::Ready);
 }
 
 class PyFtpTransfer : public PyFtp, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(PyFtpTransfer, PutAndGetKeepEveryByte) {
-    client.Passive = GetParam();
+    client.passive = GetParam();
     login();
     struct File {
         const char* name;
@@ -215,17 +215,17 @@ TEST_P(PyFtpTransfer, PutAndGetKeepEveryByte) {
         {"duzy.bin", randomBytes(5 * 1024 * 1024 + 17, 2)},
     };
     for (const File& file : files) {
-        client.LocalFileName = local.write(file.name, file.bytes);
-        client.HostFileName = file.name;
-        ASSERT_TRUE(client.Put()) << file.name << ": " << client.ErrorMessage();
+        client.localFileName = local.write(file.name, file.bytes);
+        client.hostFileName = file.name;
+        ASSERT_TRUE(client.put()) << file.name << ": " << client.errorMessage();
         EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Put, 0)) << file.name;
         EXPECT_TRUE(wertan::test::readAll(root.file(file.name)) == file.bytes)
             << file.name << " on the server";
 
-        client.LocalFileName = local.file(QStringLiteral("z_serwera_") + file.name);
-        ASSERT_TRUE(client.Get()) << file.name << ": " << client.ErrorMessage();
+        client.localFileName = local.file(QStringLiteral("z_serwera_") + file.name);
+        ASSERT_TRUE(client.get()) << file.name << ": " << client.errorMessage();
         EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Get, 0)) << file.name;
-        EXPECT_TRUE(wertan::test::readAll(client.LocalFileName) == file.bytes)
+        EXPECT_TRUE(wertan::test::readAll(client.localFileName) == file.bytes)
             << file.name << " fetched back";
         EXPECT_TRUE(
             probe.displayed("! " + std::to_string(file.bytes.size()) + " bytes received/sent in 0 seconds") ||
@@ -259,20 +259,20 @@ TEST(PyFtpOverIpv6, TransfersUseEprtOrEpsv) {
     ASSERT_TRUE(server.running()) << str(server.error());
     const QByteArray bytes = lineEndsAndAllBytes();
     for (const bool passive : {false, true}) {
-        TFtpClient client;
+        FtpClient client;
         ClientProbe probe(client);
-        client.HostName = "::1";
-        client.Port = std::to_string(server.port());
-        client.UserName = "wertan";
-        client.PassWord = "tajne";
-        client.Passive = passive;
-        ASSERT_TRUE(client.Connect()) << client.ErrorMessage();
-        client.LocalFileName = local.write("v6.bin", bytes);
-        client.HostFileName = "v6.bin";
-        ASSERT_TRUE(client.Put()) << client.ErrorMessage();
-        client.LocalFileName = local.file("v6_z_serwera.bin");
-        ASSERT_TRUE(client.Get()) << client.ErrorMessage();
-        EXPECT_TRUE(wertan::test::readAll(client.LocalFileName) == bytes);
+        client.hostName = "::1";
+        client.port = std::to_string(server.port());
+        client.userName = "wertan";
+        client.password = "tajne";
+        client.passive = passive;
+        ASSERT_TRUE(client.connectToServer()) << client.errorMessage();
+        client.localFileName = local.write("v6.bin", bytes);
+        client.hostFileName = "v6.bin";
+        ASSERT_TRUE(client.put()) << client.errorMessage();
+        client.localFileName = local.file("v6_z_serwera.bin");
+        ASSERT_TRUE(client.get()) << client.errorMessage();
+        EXPECT_TRUE(wertan::test::readAll(client.localFileName) == bytes);
         const std::vector<std::string> sent = probe.commands();
         const std::string expected = passive ? "EPSV" : "EPRT |2|::1|";
         EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
@@ -285,14 +285,14 @@ TEST(PyFtpOverIpv6, TransfersUseEprtOrEpsv) {
 TEST_F(PyFtp, ProgressFollowsEveryBlock) {
     login();
     const QByteArray bytes = randomBytes(10000, 3);
-    client.LocalFileName = local.write("postep.bin", bytes);
-    client.HostFileName = "postep.bin";
-    ASSERT_TRUE(client.Put()) << client.ErrorMessage();
+    client.localFileName = local.write("postep.bin", bytes);
+    client.hostFileName = "postep.bin";
+    ASSERT_TRUE(client.put()) << client.errorMessage();
     EXPECT_EQ(probe.progress, (std::vector<std::int64_t>{1514, 3028, 4542, 6056, 7570, 9084, 10000}));
 
     probe.progress.clear();
-    client.LocalFileName = local.file("postep_z_serwera.bin");
-    ASSERT_TRUE(client.Get()) << client.ErrorMessage();
+    client.localFileName = local.file("postep_z_serwera.bin");
+    ASSERT_TRUE(client.get()) << client.errorMessage();
     ASSERT_FALSE(probe.progress.empty());
     EXPECT_TRUE(std::is_sorted(probe.progress.begin(), probe.progress.end()));
     EXPECT_EQ(std::adjacent_find(probe.progress.begin(), probe.progress.end()), probe.progress.end());
@@ -302,48 +302,48 @@ TEST_F(PyFtp, ProgressFollowsEveryBlock) {
 TEST_F(PyFtp, AbortFlagEndsTheTransferAndKeepsTheOldLocalFile) {
     root.write("duzy.bin", randomBytes(4 * 1024 * 1024, 4));
     login();
-    client.LocalFileName = local.write("duzy.bin", "stara zawartosc");
-    client.HostFileName = "duzy.bin";
+    client.localFileName = local.write("duzy.bin", "stara zawartosc");
+    client.hostFileName = "duzy.bin";
     probe.onProgress = [](std::int64_t, bool& abort) { abort = true; };
-    EXPECT_FALSE(client.Get());
+    EXPECT_FALSE(client.get());
     EXPECT_TRUE(probe.displayed("! Abort requested"));
-    EXPECT_EQ(client.ErrorMessage(), "426 Abort requested");
+    EXPECT_EQ(client.errorMessage(), "426 Abort requested");
     EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Get, 426));
     EXPECT_EQ(probe.progress.size(), 1u);
-    EXPECT_EQ(wertan::test::readAll(client.LocalFileName), QByteArray("stara zawartosc"));
+    EXPECT_EQ(wertan::test::readAll(client.localFileName), QByteArray("stara zawartosc"));
 
     // An aborted upload fails too, whatever the server says of the part it received.
     probe.progress.clear();
-    client.LocalFileName = local.write("wysylany.bin", randomBytes(100000, 5));
-    client.HostFileName = "wysylany.bin";
-    EXPECT_FALSE(client.Put());
-    EXPECT_EQ(client.ErrorMessage(), "426 Abort requested");
+    client.localFileName = local.write("wysylany.bin", randomBytes(100000, 5));
+    client.hostFileName = "wysylany.bin";
+    EXPECT_FALSE(client.put());
+    EXPECT_EQ(client.errorMessage(), "426 Abort requested");
     EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Put, 426));
 
     probe.onProgress = nullptr;
-    EXPECT_TRUE(client.Connected());
-    EXPECT_TRUE(client.Pwd()) << client.ErrorMessage();
+    EXPECT_TRUE(client.connected());
+    EXPECT_TRUE(client.pwd()) << client.errorMessage();
 }
 
 TEST_F(PyFtp, LocalWriteFailureFailsTheDownloadAndKeepsTheOldFile) {
     root.write("duzy.bin", randomBytes(3 * 1024 * 1024, 6));
     login();
-    client.LocalFileName = local.write("duzy.bin", "stara zawartosc");
-    client.HostFileName = "duzy.bin";
+    client.localFileName = local.write("duzy.bin", "stara zawartosc");
+    client.hostFileName = "duzy.bin";
     {
         wertan::test::FileSizeLimit limit(200 * 1024);
-        EXPECT_FALSE(client.Get());
+        EXPECT_FALSE(client.get());
     }
-    EXPECT_EQ(client.ErrorMessage().rfind(
-                  "426 Nie można zapisać pliku lokalnego " + str(client.LocalFileName) + ": ", 0),
+    EXPECT_EQ(client.errorMessage().rfind(
+                  "426 Nie można zapisać pliku lokalnego " + str(client.localFileName) + ": ", 0),
               0u)
-        << client.ErrorMessage();
-    EXPECT_EQ(client.ReplyCode(), 426);
+        << client.errorMessage();
+    EXPECT_EQ(client.replyCode(), 426);
     EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Get, 426));
-    EXPECT_EQ(wertan::test::readAll(client.LocalFileName), QByteArray("stara zawartosc"));
+    EXPECT_EQ(wertan::test::readAll(client.localFileName), QByteArray("stara zawartosc"));
     EXPECT_EQ(QDir(local.path()).entryList(QDir::Files), QStringList{"duzy.bin"})
         << "no temporary file is left";
-    EXPECT_TRUE(client.Pwd()) << client.ErrorMessage();
+    EXPECT_TRUE(client.pwd()) << client.errorMessage();
 }
 
 TEST_F(PyFtp, UnopenableLocalFileEndsTheTransferBeforeAnythingIsSent) {
@@ -353,38 +353,38 @@ TEST_F(PyFtp, UnopenableLocalFileEndsTheTransferBeforeAnythingIsSent) {
     const QString folder = local.path();
     struct Case {
         FtpRequest kind;
-        bool (TFtpClient::*request)();
+        bool (FtpClient::*request)();
         QString path;
         std::string message;
     };
     const Case cases[] = {
-        {FtpRequest::Get, &TFtpClient::Get, missing, "Unable to open local file " + str(missing)},
-        {FtpRequest::Get, &TFtpClient::Get, folder, "Unable to open local file " + str(folder)},
-        {FtpRequest::Dir, &TFtpClient::Dir, missing, "Unable to open local file " + str(missing)},
-        {FtpRequest::Put, &TFtpClient::Put, missing, "426 Unable to open local file " + str(missing)},
-        {FtpRequest::Put, &TFtpClient::Put, folder, "426 Unable to open local file " + str(folder)},
+        {FtpRequest::Get, &FtpClient::get, missing, "Unable to open local file " + str(missing)},
+        {FtpRequest::Get, &FtpClient::get, folder, "Unable to open local file " + str(folder)},
+        {FtpRequest::Dir, &FtpClient::dir, missing, "Unable to open local file " + str(missing)},
+        {FtpRequest::Put, &FtpClient::put, missing, "426 Unable to open local file " + str(missing)},
+        {FtpRequest::Put, &FtpClient::put, folder, "426 Unable to open local file " + str(folder)},
     };
     for (const Case& c : cases) {
-        client.LocalFileName = c.path;
-        client.HostFileName = "plik.bin";
+        client.localFileName = c.path;
+        client.hostFileName = "plik.bin";
         const std::size_t sentBefore = probe.commands().size();
         EXPECT_FALSE((client.*c.request)());
-        EXPECT_EQ(client.ErrorMessage(), c.message);
-        EXPECT_EQ(client.ReplyCode(), 426);
+        EXPECT_EQ(client.errorMessage(), c.message);
+        EXPECT_EQ(client.replyCode(), 426);
         EXPECT_EQ(probe.lastDone(), std::pair(c.kind, 426));
         EXPECT_EQ(probe.commands().size(), sentBefore);
-        EXPECT_EQ(client.State(), FtpState::Ready);
+        EXPECT_EQ(client.state(), FtpState::Ready);
     }
     EXPECT_EQ(wertan::test::readAll(root.file("plik.bin")), QByteArray("na serwerze"));
 }
 
 TEST_F(PyFtp, RequestsThatCannotStartFailAtOnceWithTheirMessage) {
-    EXPECT_FALSE(client.Pwd());
-    EXPECT_EQ(client.ErrorMessage(), "FTP component not connected");
-    client.UserName.clear();
-    EXPECT_FALSE(client.Connect());
-    EXPECT_EQ(client.ErrorMessage(), "UserName emtpy");
-    client.UserName = "wertan";
+    EXPECT_FALSE(client.pwd());
+    EXPECT_EQ(client.errorMessage(), "FTP component not connected");
+    client.userName.clear();
+    EXPECT_FALSE(client.connectToServer());
+    EXPECT_EQ(client.errorMessage(), "UserName emtpy");
+    client.userName = "wertan";
     login();
 
     struct Case {
@@ -393,24 +393,24 @@ TEST_F(PyFtp, RequestsThatCannotStartFailAtOnceWithTheirMessage) {
         std::string message;
     };
     const std::vector<Case> cases = {
-        {"connect again", [this] { return client.Connect(); }, "FTP component already connected"},
+        {"connect again", [this] { return client.connectToServer(); }, "FTP component already connected"},
         {"cwd without a directory",
          [this] {
-             client.HostDirName.clear();
-             return client.Cwd();
+             client.hostDirName.clear();
+             return client.cwd();
          },
          "HostDirName emtpy"},
         {"get without a local file",
          [this] {
-             client.LocalFileName.clear();
-             client.HostFileName = "a";
-             return client.Get();
+             client.localFileName.clear();
+             client.hostFileName = "a";
+             return client.get();
          },
          "LocalFileName empty"},
         {"line break in a name",
          [this] {
-             client.HostFileName = "a\r\nDELE b";
-             return client.Size();
+             client.hostFileName = "a\r\nDELE b";
+             return client.size();
          },
          "Niedozwolony znak (CR, LF lub NUL) w parametrze polecenia FTP"},
     };
@@ -418,33 +418,33 @@ TEST_F(PyFtp, RequestsThatCannotStartFailAtOnceWithTheirMessage) {
     const std::size_t sentBefore = probe.commands().size();
     for (const Case& c : cases) {
         EXPECT_FALSE(c.run()) << c.what;
-        EXPECT_EQ(client.ErrorMessage(), c.message) << c.what;
+        EXPECT_EQ(client.errorMessage(), c.message) << c.what;
         EXPECT_TRUE(probe.displayed("! " + c.message)) << c.what;
-        EXPECT_EQ(client.State(), FtpState::Ready) << c.what;
+        EXPECT_EQ(client.state(), FtpState::Ready) << c.what;
     }
     EXPECT_EQ(probe.done.size(), doneBefore) << "a request that never started is not reported done";
     EXPECT_EQ(probe.commands().size(), sentBefore);
-    EXPECT_TRUE(client.Pwd()) << "a request that does not send the name is not held up by it";
+    EXPECT_TRUE(client.pwd()) << "a request that does not send the name is not held up by it";
 }
 
 TEST_F(PyFtp, ASecondRequestWhileOneRunsIsRefused) {
     root.write("plik.bin", randomBytes(300000, 7));
     login();
-    client.LocalFileName = local.file("plik.bin");
-    client.HostFileName = "plik.bin";
+    client.localFileName = local.file("plik.bin");
+    client.hostFileName = "plik.bin";
     std::vector<std::pair<bool, std::string>> nested;
     probe.onProgress = [&](std::int64_t, bool&) {
         if (nested.empty()) {
-            const bool ok = client.Pwd();
-            nested.emplace_back(ok, client.ErrorMessage());
+            const bool ok = client.pwd();
+            nested.emplace_back(ok, client.errorMessage());
         }
     };
-    ASSERT_TRUE(client.Get()) << client.ErrorMessage();
+    ASSERT_TRUE(client.get()) << client.errorMessage();
     ASSERT_EQ(nested.size(), 1u);
     EXPECT_FALSE(nested[0].first);
     EXPECT_EQ(nested[0].second, "FTP component not ready");
-    EXPECT_TRUE(client.ErrorMessage().empty()) << "the running request keeps its own result";
-    EXPECT_EQ(wertan::test::readAll(client.LocalFileName).size(), 300000);
+    EXPECT_TRUE(client.errorMessage().empty()) << "the running request keeps its own result";
+    EXPECT_EQ(wertan::test::readAll(client.localFileName).size(), 300000);
 }
 
 } // namespace

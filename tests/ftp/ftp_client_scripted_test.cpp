@@ -40,13 +40,13 @@ bool waitFor(const std::function<bool()>& condition) {
 class Scripted : public ::testing::Test {
 protected:
     void SetUp() override {
-        client.HostName = "127.0.0.1";
-        client.Port = std::to_string(server.port());
-        client.UserName = "wertan";
-        client.PassWord = "tajne";
-        client.Timeout = 3s;
+        client.hostName = "127.0.0.1";
+        client.port = std::to_string(server.port());
+        client.userName = "wertan";
+        client.password = "tajne";
+        client.timeout = 3s;
     }
-    void login() { ASSERT_TRUE(client.Connect()) << client.ErrorMessage(); }
+    void login() { ASSERT_TRUE(client.connectToServer()) << client.errorMessage(); }
     // Answers the command verb with the given reply; other commands get the default answers.
     void answer(const QByteArray& verb, const QByteArray& reply) {
         server.onCommand = [verb, reply](ScriptedSession& s, const QByteArray& command) {
@@ -61,17 +61,17 @@ protected:
 
     ScriptedFtpServer server;
     TempDir local;
-    TFtpClient client;
+    FtpClient client;
     ClientProbe probe{client};
 };
 
 TEST(FtpClientDefaults, MatchThoseTheProgramUses) {
-    const TFtpClient client;
-    EXPECT_EQ(client.Timeout, std::chrono::seconds(15));
-    EXPECT_FALSE(client.Passive) << "active data connections unless asked";
-    EXPECT_EQ(client.Port, "ftp");
-    EXPECT_EQ(client.State(), FtpState::NotConnected);
-    EXPECT_FALSE(client.Connected());
+    const FtpClient client;
+    EXPECT_EQ(client.timeout, std::chrono::seconds(15));
+    EXPECT_FALSE(client.passive) << "active data connections unless asked";
+    EXPECT_EQ(client.port, "ftp");
+    EXPECT_EQ(client.state(), FtpState::NotConnected);
+    EXPECT_FALSE(client.connected());
 }
 
 TEST_F(Scripted, MultiLineGreetingIsOneReply) {
@@ -92,12 +92,12 @@ TEST_F(Scripted, GreetingOtherThan220EndsTheConnect) {
     for (const auto& [greeting, code] : cases) {
         server.greeting = greeting;
         probe.closed.clear();
-        EXPECT_FALSE(client.Connect());
-        EXPECT_EQ(client.ReplyCode(), code);
-        EXPECT_EQ(client.ErrorMessage(), greeting.trimmed().toStdString());
+        EXPECT_FALSE(client.connectToServer());
+        EXPECT_EQ(client.replyCode(), code);
+        EXPECT_EQ(client.errorMessage(), greeting.trimmed().toStdString());
         EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Connect, code));
-        EXPECT_FALSE(client.Connected());
-        EXPECT_EQ(client.State(), FtpState::NotConnected);
+        EXPECT_FALSE(client.connected());
+        EXPECT_EQ(client.state(), FtpState::NotConnected);
         EXPECT_EQ(probe.closed, std::vector<int>{0});
     }
     EXPECT_TRUE(server.commands.isEmpty());
@@ -106,31 +106,31 @@ TEST_F(Scripted, GreetingOtherThan220EndsTheConnect) {
 TEST_F(Scripted, AcceptedReplyCodesDecideSuccess) {
     struct Case {
         const char* what;
-        bool (TFtpClient::*request)();
+        bool (FtpClient::*request)();
         FtpRequest kind;
         int code;
         bool ok;
     };
     const Case cases[] = {
-        {"pwd 257", &TFtpClient::Pwd, FtpRequest::Pwd, 257, true},
-        {"pwd 250", &TFtpClient::Pwd, FtpRequest::Pwd, 250, true},
-        {"pwd 200", &TFtpClient::Pwd, FtpRequest::Pwd, 200, false},
-        {"cwd 200", &TFtpClient::Cwd, FtpRequest::Cwd, 200, true},
-        {"cwd 250", &TFtpClient::Cwd, FtpRequest::Cwd, 250, true},
-        {"cwd 257", &TFtpClient::Cwd, FtpRequest::Cwd, 257, true},
-        {"cwd 226", &TFtpClient::Cwd, FtpRequest::Cwd, 226, false},
-        {"cwd 550", &TFtpClient::Cwd, FtpRequest::Cwd, 550, false},
-        {"cdup 250", &TFtpClient::CdUp, FtpRequest::CdUp, 250, true},
-        {"cdup 200", &TFtpClient::CdUp, FtpRequest::CdUp, 200, true},
-        {"cdup 257", &TFtpClient::CdUp, FtpRequest::CdUp, 257, false},
-        {"mkd 257", &TFtpClient::Mkd, FtpRequest::Mkd, 257, true},
-        {"mkd 250", &TFtpClient::Mkd, FtpRequest::Mkd, 250, false},
-        {"size 213", &TFtpClient::Size, FtpRequest::Size, 213, true},
-        {"size 200", &TFtpClient::Size, FtpRequest::Size, 200, false},
-        {"dele 250", &TFtpClient::Dele, FtpRequest::Dele, 250, true},
-        {"dele 257", &TFtpClient::Dele, FtpRequest::Dele, 257, true},
-        {"dele 200", &TFtpClient::Dele, FtpRequest::Dele, 200, false},
-        {"quit 200", &TFtpClient::Quit, FtpRequest::Quit, 200, false},
+        {"pwd 257", &FtpClient::pwd, FtpRequest::Pwd, 257, true},
+        {"pwd 250", &FtpClient::pwd, FtpRequest::Pwd, 250, true},
+        {"pwd 200", &FtpClient::pwd, FtpRequest::Pwd, 200, false},
+        {"cwd 200", &FtpClient::cwd, FtpRequest::Cwd, 200, true},
+        {"cwd 250", &FtpClient::cwd, FtpRequest::Cwd, 250, true},
+        {"cwd 257", &FtpClient::cwd, FtpRequest::Cwd, 257, true},
+        {"cwd 226", &FtpClient::cwd, FtpRequest::Cwd, 226, false},
+        {"cwd 550", &FtpClient::cwd, FtpRequest::Cwd, 550, false},
+        {"cdup 250", &FtpClient::cdUp, FtpRequest::CdUp, 250, true},
+        {"cdup 200", &FtpClient::cdUp, FtpRequest::CdUp, 200, true},
+        {"cdup 257", &FtpClient::cdUp, FtpRequest::CdUp, 257, false},
+        {"mkd 257", &FtpClient::mkd, FtpRequest::Mkd, 257, true},
+        {"mkd 250", &FtpClient::mkd, FtpRequest::Mkd, 250, false},
+        {"size 213", &FtpClient::size, FtpRequest::Size, 213, true},
+        {"size 200", &FtpClient::size, FtpRequest::Size, 200, false},
+        {"dele 250", &FtpClient::dele, FtpRequest::Dele, 250, true},
+        {"dele 257", &FtpClient::dele, FtpRequest::Dele, 257, true},
+        {"dele 200", &FtpClient::dele, FtpRequest::Dele, 200, false},
+        {"quit 200", &FtpClient::Quit, FtpRequest::Quit, 200, false},
     };
     int code = 0;
     server.onCommand = [&code](ScriptedSession& s, const QByteArray& command) {
@@ -140,15 +140,15 @@ TEST_F(Scripted, AcceptedReplyCodesDecideSuccess) {
         return true;
     };
     login();
-    client.HostDirName = "katalog";
-    client.HostFileName = "plik";
+    client.hostDirName = "katalog";
+    client.hostFileName = "plik";
     for (const Case& c : cases) {
         code = c.code;
         EXPECT_EQ((client.*c.request)(), c.ok) << c.what;
         EXPECT_EQ(probe.lastDone(), std::pair(c.kind, c.ok ? 0 : c.code)) << c.what;
-        EXPECT_EQ(client.ReplyCode(), c.code) << c.what;
-        EXPECT_EQ(client.ErrorMessage(), c.ok ? "" : std::to_string(c.code) + " Odpowiedz") << c.what;
-        EXPECT_EQ(client.State(), FtpState::Ready) << c.what;
+        EXPECT_EQ(client.replyCode(), c.code) << c.what;
+        EXPECT_EQ(client.errorMessage(), c.ok ? "" : std::to_string(c.code) + " Odpowiedz") << c.what;
+        EXPECT_EQ(client.state(), FtpState::Ready) << c.what;
     }
 }
 
@@ -179,28 +179,28 @@ TEST_F(Scripted, RepliesAreReadExactlyWhateverTheyHold) {
     login();
     for (const Case& c : cases) {
         reply = c.reply;
-        EXPECT_EQ(client.Pwd(), c.ok) << c.what << ": " << client.ErrorMessage();
-        EXPECT_EQ(client.ReplyCode(), c.code) << c.what;
+        EXPECT_EQ(client.pwd(), c.ok) << c.what << ": " << client.errorMessage();
+        EXPECT_EQ(client.replyCode(), c.code) << c.what;
         if (c.ok) {
-            EXPECT_EQ(client.ReplyDirectory(), c.directory) << c.what;
+            EXPECT_EQ(client.replyDirectory(), c.directory) << c.what;
         }
-        EXPECT_EQ(client.State(), FtpState::Ready) << c.what;
+        EXPECT_EQ(client.state(), FtpState::Ready) << c.what;
     }
 }
 
 TEST_F(Scripted, SilentServerTimesOutAndIsDropped) {
-    client.Timeout = 300ms;
+    client.timeout = 300ms;
     server.greeting.clear();
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(client.Connect());
+    EXPECT_FALSE(client.connectToServer());
     EXPECT_GE(clock.elapsed(), 250);
     EXPECT_LT(clock.elapsed(), 5000);
-    EXPECT_EQ(client.ErrorMessage(), "426 Timeout");
-    EXPECT_EQ(client.ReplyCode(), 426);
+    EXPECT_EQ(client.errorMessage(), "426 Timeout");
+    EXPECT_EQ(client.replyCode(), 426);
     EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Connect, 426));
-    EXPECT_FALSE(client.Connected());
-    EXPECT_EQ(client.State(), FtpState::NotConnected);
+    EXPECT_FALSE(client.connected());
+    EXPECT_EQ(client.state(), FtpState::NotConnected);
     EXPECT_EQ(probe.closed.size(), 1u);
     EXPECT_TRUE(waitFor(
         [this] { return server.session()->control()->state() == QAbstractSocket::UnconnectedState; }));
@@ -209,14 +209,14 @@ TEST_F(Scripted, SilentServerTimesOutAndIsDropped) {
     server.greeting = "220 Gotowy\r\n";
     server.onCommand = [](ScriptedSession&, const QByteArray& command) { return verbOf(command) == "PWD"; };
     login();
-    EXPECT_FALSE(client.Pwd());
-    EXPECT_EQ(client.ErrorMessage(), "426 Timeout");
+    EXPECT_FALSE(client.pwd());
+    EXPECT_EQ(client.errorMessage(), "426 Timeout");
     EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Pwd, 426));
-    EXPECT_FALSE(client.Connected());
+    EXPECT_FALSE(client.connected());
 }
 
 TEST_F(Scripted, DownloadThatKeepsDeliveringDoesNotTimeOut) {
-    client.Timeout = 300ms;
+    client.timeout = 300ms;
     QTimer pacer;
     int sent = 0;
     server.onCommand = [&](ScriptedSession& s, const QByteArray& command) {
@@ -236,13 +236,13 @@ TEST_F(Scripted, DownloadThatKeepsDeliveringDoesNotTimeOut) {
         return true;
     };
     login();
-    client.LocalFileName = local.file("wolny.bin");
-    client.HostFileName = "wolny.bin";
+    client.localFileName = local.file("wolny.bin");
+    client.hostFileName = "wolny.bin";
     QElapsedTimer clock;
     clock.start();
-    ASSERT_TRUE(client.Get()) << client.ErrorMessage();
+    ASSERT_TRUE(client.get()) << client.errorMessage();
     EXPECT_GT(clock.elapsed(), 600) << "the transfer took longer than the timeout";
-    EXPECT_EQ(wertan::test::readAll(client.LocalFileName).size(), 16000);
+    EXPECT_EQ(wertan::test::readAll(client.localFileName).size(), 16000);
     EXPECT_EQ(probe.progress.back(), 16000);
 }
 
@@ -259,10 +259,10 @@ TEST_F(Scripted, FinalReplyBeforeTheDataStillWaitsForAllOfIt) {
         return true;
     };
     login();
-    client.LocalFileName = local.file("plik.bin");
-    client.HostFileName = "plik.bin";
-    ASSERT_TRUE(client.Get()) << client.ErrorMessage();
-    EXPECT_EQ(wertan::test::readAll(client.LocalFileName), QByteArray(70000, 'p'));
+    client.localFileName = local.file("plik.bin");
+    client.hostFileName = "plik.bin";
+    ASSERT_TRUE(client.get()) << client.errorMessage();
+    EXPECT_EQ(wertan::test::readAll(client.localFileName), QByteArray(70000, 'p'));
 }
 
 TEST_F(Scripted, DroppedConnectionsFailTheDownloadAndKeepTheLocalFile) {
@@ -289,22 +289,22 @@ TEST_F(Scripted, DroppedConnectionsFailTheDownloadAndKeepTheLocalFile) {
             });
             return true;
         };
-        if (!client.Connected()) login();
+        if (!client.connected()) login();
         probe.closed.clear();
-        client.LocalFileName = local.write("plik.bin", "stara zawartosc");
-        client.HostFileName = "plik.bin";
-        EXPECT_FALSE(client.Get()) << c.what;
-        EXPECT_EQ(client.ReplyCode(), c.code) << c.what;
+        client.localFileName = local.write("plik.bin", "stara zawartosc");
+        client.hostFileName = "plik.bin";
+        EXPECT_FALSE(client.get()) << c.what;
+        EXPECT_EQ(client.replyCode(), c.code) << c.what;
         EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Get, c.code)) << c.what;
-        EXPECT_EQ(client.Connected(), c.connectedAfter) << c.what;
-        EXPECT_EQ(client.State(), c.connectedAfter ? FtpState::Ready : FtpState::NotConnected) << c.what;
-        EXPECT_EQ(wertan::test::readAll(client.LocalFileName), QByteArray("stara zawartosc")) << c.what;
+        EXPECT_EQ(client.connected(), c.connectedAfter) << c.what;
+        EXPECT_EQ(client.state(), c.connectedAfter ? FtpState::Ready : FtpState::NotConnected) << c.what;
+        EXPECT_EQ(wertan::test::readAll(client.localFileName), QByteArray("stara zawartosc")) << c.what;
         EXPECT_EQ(QDir(local.path()).entryList(QDir::Files), QStringList{"plik.bin"}) << c.what;
         if (c.dropControl) {
-            EXPECT_EQ(client.ErrorMessage(), "500 The remote host closed the connection (Winsock error #1)");
+            EXPECT_EQ(client.errorMessage(), "500 The remote host closed the connection (Winsock error #1)");
             EXPECT_EQ(probe.closed, std::vector<int>{1});
         } else {
-            EXPECT_EQ(client.ErrorMessage(), "426 Polaczenie przerwane");
+            EXPECT_EQ(client.errorMessage(), "426 Polaczenie przerwane");
             EXPECT_TRUE(probe.displayed("! RETR/LIST/NLST Failed"));
         }
     }
@@ -321,24 +321,24 @@ TEST_F(Scripted, UploadCutShortByTheServerFails) {
         return true;
     };
     login();
-    client.LocalFileName = local.write("duzy.bin", QByteArray(8 * 1024 * 1024, 'u'));
-    client.HostFileName = "duzy.bin";
-    EXPECT_FALSE(client.Put());
+    client.localFileName = local.write("duzy.bin", QByteArray(8 * 1024 * 1024, 'u'));
+    client.hostFileName = "duzy.bin";
+    EXPECT_FALSE(client.put());
     EXPECT_NE(probe.lastDone().second, 0);
-    EXPECT_FALSE(client.ErrorMessage().empty());
-    EXPECT_EQ(client.State(), FtpState::Ready);
+    EXPECT_FALSE(client.errorMessage().empty());
+    EXPECT_EQ(client.state(), FtpState::Ready);
 }
 
 TEST_F(Scripted, ListAnswered550FailsWithItsReply) {
     answer("LIST", "550 Brak katalogu\r\n");
     login();
-    client.LocalFileName = local.write("FTPDIR.TXT", "poprzedni listing");
-    client.HostFileName.clear();
-    EXPECT_FALSE(client.Dir());
-    EXPECT_EQ(client.ErrorMessage(), "550 Brak katalogu");
+    client.localFileName = local.write("FTPDIR.TXT", "poprzedni listing");
+    client.hostFileName.clear();
+    EXPECT_FALSE(client.dir());
+    EXPECT_EQ(client.errorMessage(), "550 Brak katalogu");
     EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Dir, 550));
-    EXPECT_EQ(wertan::test::readAll(client.LocalFileName), QByteArray("poprzedni listing"));
-    EXPECT_EQ(client.State(), FtpState::Ready);
+    EXPECT_EQ(wertan::test::readAll(client.localFileName), QByteArray("poprzedni listing"));
+    EXPECT_EQ(client.state(), FtpState::Ready);
     ASSERT_EQ(server.commands.size(), 4);
     EXPECT_TRUE(QRegularExpression("^PORT 127,0,0,1,\\d{1,3},\\d{1,3}$")
                     .match(QString::fromLatin1(server.commands[2]))
@@ -348,7 +348,7 @@ TEST_F(Scripted, ListAnswered550FailsWithItsReply) {
 }
 
 TEST_F(Scripted, PassiveFallsBackToPasvAndConnectsToTheControlPeer) {
-    client.Passive = true;
+    client.passive = true;
     server.onCommand = [](ScriptedSession& s, const QByteArray& command) {
         const QByteArray verb = verbOf(command);
         if (verb == "EPSV") {
@@ -371,11 +371,11 @@ TEST_F(Scripted, PassiveFallsBackToPasvAndConnectsToTheControlPeer) {
         return true;
     };
     login();
-    client.HostFileName = "a.txt";
+    client.hostFileName = "a.txt";
     for (const char* name : {"pierwszy.txt", "drugi.txt"}) {
-        client.LocalFileName = local.file(name);
-        ASSERT_TRUE(client.Get()) << name << ": " << client.ErrorMessage();
-        EXPECT_EQ(wertan::test::readAll(client.LocalFileName), QByteArray("dane pasywne")) << name;
+        client.localFileName = local.file(name);
+        ASSERT_TRUE(client.get()) << name << ": " << client.errorMessage();
+        EXPECT_EQ(wertan::test::readAll(client.localFileName), QByteArray("dane pasywne")) << name;
     }
     EXPECT_EQ(server.commands, (QList<QByteArray>{"USER wertan", "PASS tajne", "TYPE I", "EPSV", "PASV",
                                                   "RETR a.txt", "PASV", "RETR a.txt"}));
@@ -407,10 +407,10 @@ TEST_F(Scripted, DataConnectionFromAnotherHostIsRefused) {
         return onCommand(s, command);
     };
     login();
-    client.LocalFileName = local.file("plik.bin");
-    client.HostFileName = "plik.bin";
-    ASSERT_TRUE(client.Get()) << client.ErrorMessage();
-    EXPECT_EQ(wertan::test::readAll(client.LocalFileName), QByteArray("dane serwera"));
+    client.localFileName = local.file("plik.bin");
+    client.hostFileName = "plik.bin";
+    ASSERT_TRUE(client.get()) << client.errorMessage();
+    EXPECT_EQ(wertan::test::readAll(client.localFileName), QByteArray("dane serwera"));
     EXPECT_TRUE(probe.displayed("! Odrzucono połączenie danych z adresu 127.0.0.2"));
 }
 
@@ -419,10 +419,10 @@ TEST_F(Scripted, ServerClosingTheControlConnectionEndsTheSession) {
     server.session()->closeControl();
     ASSERT_TRUE(waitFor([this] { return !probe.closed.empty(); }));
     EXPECT_EQ(probe.closed, std::vector<int>{1});
-    EXPECT_FALSE(client.Connected());
-    EXPECT_EQ(client.State(), FtpState::NotConnected);
-    EXPECT_FALSE(client.Pwd());
-    EXPECT_EQ(client.ErrorMessage(), "FTP component not connected");
+    EXPECT_FALSE(client.connected());
+    EXPECT_EQ(client.state(), FtpState::NotConnected);
+    EXPECT_FALSE(client.pwd());
+    EXPECT_EQ(client.errorMessage(), "FTP component not connected");
 
     // Closed while a request waits for its reply: the request fails.
     server.onCommand = [](ScriptedSession& s, const QByteArray& command) {
@@ -431,9 +431,9 @@ TEST_F(Scripted, ServerClosingTheControlConnectionEndsTheSession) {
         return true;
     };
     login();
-    EXPECT_FALSE(client.Pwd());
-    EXPECT_EQ(client.ReplyCode(), 500);
-    EXPECT_EQ(client.ErrorMessage(), "500 The remote host closed the connection (Winsock error #1)");
+    EXPECT_FALSE(client.pwd());
+    EXPECT_EQ(client.replyCode(), 500);
+    EXPECT_EQ(client.errorMessage(), "500 The remote host closed the connection (Winsock error #1)");
     EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Pwd, 500));
 
     // QUIT answered by a close without 221 still ends the session as asked.
@@ -443,21 +443,21 @@ TEST_F(Scripted, ServerClosingTheControlConnectionEndsTheSession) {
         return true;
     };
     login();
-    EXPECT_TRUE(client.Quit()) << client.ErrorMessage();
-    EXPECT_FALSE(client.Connected());
+    EXPECT_TRUE(client.Quit()) << client.errorMessage();
+    EXPECT_FALSE(client.connected());
 }
 
 TEST_F(Scripted, AbortFromAHandlerEndsTheRunningRequest) {
     server.onCommand = [](ScriptedSession&, const QByteArray& command) { return verbOf(command) == "PWD"; };
     login();
     probe.onDisplay = [this](const std::string& line) {
-        if (line == "> PWD") client.Abort();
+        if (line == "> PWD") client.abort();
     };
-    EXPECT_FALSE(client.Pwd());
-    EXPECT_EQ(client.ErrorMessage(), "426 Abort requested");
+    EXPECT_FALSE(client.pwd());
+    EXPECT_EQ(client.errorMessage(), "426 Abort requested");
     EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Pwd, 426));
-    EXPECT_FALSE(client.Connected());
-    EXPECT_EQ(client.State(), FtpState::NotConnected);
+    EXPECT_FALSE(client.connected());
+    EXPECT_EQ(client.state(), FtpState::NotConnected);
     probe.onDisplay = nullptr;
     login();
 }
@@ -465,24 +465,24 @@ TEST_F(Scripted, AbortFromAHandlerEndsTheRunningRequest) {
 TEST_F(Scripted, UnreachableServerIsASocketError) {
     QTcpServer closed;
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
-    client.Port = std::to_string(closed.serverPort());
+    client.port = std::to_string(closed.serverPort());
     closed.close(); // nothing listens there any more
-    EXPECT_FALSE(client.Connect());
-    EXPECT_EQ(client.ReplyCode(), 500);
-    EXPECT_EQ(client.ErrorMessage(), "500 Connection refused (Winsock error #0)");
+    EXPECT_FALSE(client.connectToServer());
+    EXPECT_EQ(client.replyCode(), 500);
+    EXPECT_EQ(client.errorMessage(), "500 Connection refused (Winsock error #0)");
     EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Connect, 500));
     EXPECT_TRUE(probe.closed.empty());
 
-    client.HostName = "nie-ma-takiego-hosta.invalid";
-    client.Port = "ftp";
-    EXPECT_FALSE(client.Connect());
-    EXPECT_EQ(client.ReplyCode(), 500);
-    EXPECT_EQ(client.ErrorMessage().rfind("500 ", 0), 0u);
-    EXPECT_NE(client.ErrorMessage().find("(Winsock error #"), std::string::npos) << client.ErrorMessage();
+    client.hostName = "nie-ma-takiego-hosta.invalid";
+    client.port = "ftp";
+    EXPECT_FALSE(client.connectToServer());
+    EXPECT_EQ(client.replyCode(), 500);
+    EXPECT_EQ(client.errorMessage().rfind("500 ", 0), 0u);
+    EXPECT_NE(client.errorMessage().find("(Winsock error #"), std::string::npos) << client.errorMessage();
 
-    client.Port = "nie-ma-takiej-uslugi";
-    EXPECT_FALSE(client.Connect());
-    EXPECT_EQ(client.ErrorMessage(), "500 Nieznany port lub usługa: nie-ma-takiej-uslugi");
+    client.port = "nie-ma-takiej-uslugi";
+    EXPECT_FALSE(client.connectToServer());
+    EXPECT_EQ(client.errorMessage(), "500 Nieznany port lub usługa: nie-ma-takiej-uslugi");
 }
 
 TEST_F(Scripted, ClosingApplicationEndsTheWaitAsATimeout) {
@@ -490,14 +490,14 @@ TEST_F(Scripted, ClosingApplicationEndsTheWaitAsATimeout) {
     EXPECT_EXIT(
         {
             server.greeting.clear();
-            client.Timeout = 30s;
+            client.timeout = 30s;
             QTimer::singleShot(100, [] { QCoreApplication::exit(0); });
             QElapsedTimer clock;
             clock.start();
-            const bool ok = client.Connect();
-            const bool asTimeout = client.ErrorMessage() == "426 Timeout" && client.ReplyCode() == 426 &&
+            const bool ok = client.connectToServer();
+            const bool asTimeout = client.errorMessage() == "426 Timeout" && client.replyCode() == 426 &&
                                    probe.lastDone() == std::pair(FtpRequest::Connect, 426) &&
-                                   !client.Connected();
+                                   !client.connected();
             std::_Exit(!ok && asTimeout && clock.elapsed() < 10000 ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");

@@ -72,7 +72,7 @@ TEST(ParseReplyLine, ReadsCodeAndContinuation) {
         {"257\"/\"", true, 257, false},
     };
     for (const Case& c : cases) {
-        const ReplyLine r = ParseReplyLine(c.line);
+        const ReplyLine r = parseReplyLine(c.line);
         EXPECT_EQ(r.hasCode, c.hasCode) << c.line;
         EXPECT_EQ(r.code, c.code) << c.line;
         EXPECT_EQ(r.continued, c.continued) << c.line;
@@ -92,7 +92,7 @@ TEST(ExtractReplyDirectory, TakesTheFirstQuotedTextWithDoubledQuotes) {
         {R"(2"57 "/y")", "57 "},
     };
     for (const auto& [line, directory] : cases)
-        EXPECT_EQ(ExtractReplyDirectory(line), directory) << line;
+        EXPECT_EQ(extractReplyDirectory(line), directory) << line;
 }
 
 TEST(ExtractReplySize, TakesTheNumberAfterTheCode) {
@@ -106,7 +106,7 @@ TEST(ExtractReplySize, TakesTheNumberAfterTheCode) {
         {"213 99999999999999999999999", INT64_MAX},
     };
     for (const auto& [line, size] : cases)
-        EXPECT_EQ(ExtractReplySize(line), size) << line;
+        EXPECT_EQ(extractReplySize(line), size) << line;
 }
 
 TEST(ParsePasvReply, FindsSixNumbersAfterTheCode) {
@@ -128,7 +128,7 @@ TEST(ParsePasvReply, FindsSixNumbersAfterTheCode) {
         {"227 no numbers", false, 0, 0},
     };
     for (const Case& c : cases) {
-        const std::optional<PassiveAddress> a = ParsePasvReply(c.line);
+        const std::optional<PassiveAddress> a = parsePasvReply(c.line);
         ASSERT_EQ(a.has_value(), c.ok) << c.line;
         if (a) {
             EXPECT_EQ(a->ipv4, c.ipv4) << c.line;
@@ -152,11 +152,11 @@ TEST(ParseEpsvReply, ReadsThePortBetweenDelimiters) {
         {"229 (", std::nullopt},
     };
     for (const auto& [line, port] : cases)
-        EXPECT_EQ(ParseEpsvReply(line), port) << line;
+        EXPECT_EQ(parseEpsvReply(line), port) << line;
 }
 
 TEST(FormatPortArgument, WritesAddressBytesAndPortBytes) {
-    EXPECT_EQ(FormatPortArgument(0x7F000001, 195 * 256 + 80), "127,0,0,1,195,80");
-    EXPECT_EQ(FormatPortArgument(0xC0A8FF0A, 21), "192,168,255,10,0,21");
-    EXPECT_EQ(FormatPortArgument(0, 65535), "0,0,0,0,255,255");
+    EXPECT_EQ(formatPortArgument(0x7F000001, 195 * 256 + 80), "127,0,0,1,195,80");
+    EXPECT_EQ(formatPortArgument(0xC0A8FF0A, 21), "192,168,255,10,0,21");
+    EXPECT_EQ(formatPortArgument(0, 65535), "0,0,0,0,255,255");
 }

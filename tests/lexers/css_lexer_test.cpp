@@ -38,14 +38,14 @@ TEST(CssLexer, KeyWordsIdentifiersAndOtherCharacters) {
 }
 
 TEST(CssLexer, EveryKeyWordInAnyCase) {
-    ASSERT_EQ(CssKeyWords().size(), 26u);
+    ASSERT_EQ(cssKeyWords().size(), 26u);
     TokenBuffer tokens;
-    for (std::string_view word : CssKeyWords()) {
+    for (std::string_view word : cssKeyWords()) {
         std::string upper(word);
         std::transform(upper.begin(), upper.end(), upper.begin(),
                        [](unsigned char c) { return std::toupper(c); });
         for (const std::string& w : {std::string(word), upper}) {
-            LexCssLine(w, {}, tokens);
+            lexCssLine(w, {}, tokens);
             ASSERT_EQ(tokens.size(), 1u) << w;
             EXPECT_EQ(tokens[0].attribute, Key) << w;
         }

@@ -161,13 +161,13 @@ TEST(HtmlLexer, CommentsAndServerScriptRunOnAcrossLines) {
 
 TEST(HtmlLexer, TagListIsCompleteAndCaseBlind) {
     TokenBuffer tokens;
-    for (std::string_view name : HtmlTagNames()) {
+    for (std::string_view name : htmlTagNames()) {
         std::string lower(name);
         std::transform(lower.begin(), lower.end(), lower.begin(),
                        [](unsigned char c) { return std::tolower(c); });
         for (const std::string& n : {std::string(name), lower}) {
             const std::string line = "<" + n + ">";
-            LexHtmlLine(line, {}, tokens);
+            lexHtmlLine(line, {}, tokens);
             ASSERT_EQ(tokens.size(), 3u) << line;
             EXPECT_EQ(tokens[1].attribute, ReservedWord) << line;
         }
@@ -175,35 +175,35 @@ TEST(HtmlLexer, TagListIsCompleteAndCaseBlind) {
     // Closing forms exist only for some names.
     for (std::string_view name : {"/br", "/img", "/hr", "/!doctype", "/input", "/meta", "//a", "a/"}) {
         const std::string line = "<" + std::string(name) + ">";
-        LexHtmlLine(line, {}, tokens);
+        lexHtmlLine(line, {}, tokens);
         ASSERT_EQ(tokens.size(), 3u) << line;
         EXPECT_EQ(tokens[1].attribute, UnknownWord) << line;
     }
 }
 
 TEST(HtmlLexer, EveryEntityIsFoundAndTheFirstMatchWins) {
-    ASSERT_EQ(HtmlEntities().size(), 151u);
+    ASSERT_EQ(htmlEntities().size(), 151u);
     TokenBuffer tokens;
-    for (std::string_view entity : HtmlEntities()) {
+    for (std::string_view entity : htmlEntities()) {
         std::string upper(entity);
         std::transform(upper.begin(), upper.end(), upper.begin(),
                        [](unsigned char c) { return std::toupper(c); });
         for (const std::string& e : {std::string(entity), upper}) {
             const std::string line = "x" + e + "y";
-            LexHtmlLine(line, {}, tokens);
+            lexHtmlLine(line, {}, tokens);
             EXPECT_EQ(ToToks(line, tokens),
                       (std::vector<Tok>{{Text, "x"}, {EscapeAmpersand, e}, {Text, "y"}}));
         }
         // Cut short by the end of the line it is no entity.
         const std::string cut(entity.substr(0, entity.size() - 1));
-        LexHtmlLine(cut, {}, tokens);
+        lexHtmlLine(cut, {}, tokens);
         EXPECT_EQ(ToToks(cut, tokens), (std::vector<Tok>{{Text, cut}})) << entity;
     }
     // Entities that differ only in letter case: the one listed first decides, and both have the
     // length of the text they match.
-    EXPECT_EQ(detail::MatchHtmlEntity(reinterpret_cast<const unsigned char*>("&aGRAVE;"), 8), 8u);
-    EXPECT_EQ(detail::MatchHtmlEntity(reinterpret_cast<const unsigned char*>("&divide;"), 8), 7u);
-    EXPECT_EQ(detail::MatchHtmlEntity(reinterpret_cast<const unsigned char*>("&#215;"), 6), 6u);
-    EXPECT_EQ(detail::MatchHtmlEntity(reinterpret_cast<const unsigned char*>("&#216;"), 6), 0u);
-    EXPECT_EQ(detail::MatchHtmlEntity(reinterpret_cast<const unsigned char*>("&#133;"), 6), 0u);
+    EXPECT_EQ(detail::matchHtmlEntity(reinterpret_cast<const unsigned char*>("&aGRAVE;"), 8), 8u);
+    EXPECT_EQ(detail::matchHtmlEntity(reinterpret_cast<const unsigned char*>("&divide;"), 8), 7u);
+    EXPECT_EQ(detail::matchHtmlEntity(reinterpret_cast<const unsigned char*>("&#215;"), 6), 6u);
+    EXPECT_EQ(detail::matchHtmlEntity(reinterpret_cast<const unsigned char*>("&#216;"), 6), 0u);
+    EXPECT_EQ(detail::matchHtmlEntity(reinterpret_cast<const unsigned char*>("&#133;"), 6), 0u);
 }

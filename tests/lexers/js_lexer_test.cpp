@@ -39,7 +39,7 @@ TEST(JsLexer, WordsOfTheLanguageAndTheBrowserAreReserved) {
 TEST(JsLexer, EveryListedWordIsReservedInAnyCase) {
     std::set<std::string> distinct;
     TokenBuffer tokens;
-    for (std::string_view word : JsReservedWords()) {
+    for (std::string_view word : jsReservedWords()) {
         std::string lower(word), upper(word);
         std::transform(lower.begin(), lower.end(), lower.begin(),
                        [](unsigned char c) { return std::tolower(c); });
@@ -47,7 +47,7 @@ TEST(JsLexer, EveryListedWordIsReservedInAnyCase) {
                        [](unsigned char c) { return std::toupper(c); });
         distinct.insert(lower);
         for (const std::string& w : {std::string(word), lower, upper}) {
-            LexJsLine(w, {}, tokens);
+            lexJsLine(w, {}, tokens);
             ASSERT_EQ(tokens.size(), 1u) << w;
             EXPECT_EQ(tokens[0].attribute, ReservedWord) << w;
         }

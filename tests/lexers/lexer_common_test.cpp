@@ -47,18 +47,18 @@ TEST(LexerNames, LanguagesHaveTheirSchemeNamesTagsAndSortedAttributeLists) {
     };
     for (const auto& c : cases) {
         Language parsed{};
-        ASSERT_TRUE(LanguageFromTag(c.tag, parsed)) << c.tag;
+        ASSERT_TRUE(languageFromTag(c.tag, parsed)) << c.tag;
         EXPECT_EQ(parsed, c.language);
-        EXPECT_EQ(LanguageTag(c.language), c.tag);
-        EXPECT_EQ(LanguageName(c.language), c.name);
+        EXPECT_EQ(languageTag(c.language), c.tag);
+        EXPECT_EQ(languageName(c.language), c.name);
         std::vector<std::string_view> names;
-        for (Attribute a : LanguageAttributes(c.language))
-            names.push_back(AttributeName(a));
+        for (Attribute a : languageAttributes(c.language))
+            names.push_back(attributeName(a));
         EXPECT_EQ(names, c.attributes) << c.tag;
     }
     Language unused{};
     for (const char* tag : {"", "PHP", "javascript", "vbs", "php "})
-        EXPECT_FALSE(LanguageFromTag(tag, unused)) << tag;
+        EXPECT_FALSE(languageFromTag(tag, unused)) << tag;
     // Colouring kinds as the pages number them.
     EXPECT_EQ(int(Language::Php), 0);
     EXPECT_EQ(int(Language::Css), 1);
@@ -75,21 +75,21 @@ TEST(LexerNames, EveryTokenALexerWritesHasAnAttributeOfItsLanguage) {
     line += line;
     TokenBuffer tokens;
     for (Language language : kAllLanguages) {
-        const auto allowed = LanguageAttributes(language);
+        const auto allowed = languageAttributes(language);
         const std::set<Attribute> allowedSet(allowed.begin(), allowed.end());
-        for (int mode = 0; mode < ModeCount(language); ++mode) {
-            LexLine(language, line, LineState{std::uint8_t(mode)}, tokens);
+        for (int mode = 0; mode < modeCount(language); ++mode) {
+            lexLine(language, line, LineState{std::uint8_t(mode)}, tokens);
             ASSERT_TRUE(CoversLine(line, tokens));
             for (const Token& t : tokens)
                 EXPECT_TRUE(allowedSet.count(t.attribute))
-                    << LanguageTag(language) << ' ' << AttributeName(t.attribute);
+                    << languageTag(language) << ' ' << attributeName(t.attribute);
         }
     }
 }
 
 TEST(LineStateCoding, RoundTripsEveryModeAndResetsUnknownValues) {
     for (Language language : kAllLanguages)
-        for (int mode = 0; mode < ModeCount(language); ++mode) {
+        for (int mode = 0; mode < modeCount(language); ++mode) {
             const LineState state{std::uint8_t(mode)};
             EXPECT_EQ(LineState::decode(state.encode()), state);
         }
@@ -101,12 +101,12 @@ TEST(LineStateCoding, RoundTripsEveryModeAndResetsUnknownValues) {
 TEST(TokenBufferReuse, GrowsForLongLinesAndForgetsThePreviousLine) {
     TokenBuffer tokens;
     const std::string longLine(100000, ',');
-    LexPhpLine(longLine, {}, tokens);
+    lexPhpLine(longLine, {}, tokens);
     EXPECT_EQ(tokens.size(), longLine.size());
     EXPECT_TRUE(CoversLine(longLine, tokens));
-    LexPhpLine("a b", {}, tokens);
+    lexPhpLine("a b", {}, tokens);
     EXPECT_EQ(tokens.size(), 3u);
-    LexPhpLine("", {}, tokens);
+    lexPhpLine("", {}, tokens);
     EXPECT_TRUE(tokens.empty());
 }
 
@@ -129,7 +129,7 @@ TEST(SplitLines, BreaksAtLfCrLfAndCr) {
         {std::string("a\0b\n", 4), {std::string_view("a\0b", 3)}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SplitLines(c.text), c.lines) << '"' << c.text << '"';
+        EXPECT_EQ(splitLines(c.text), c.lines) << '"' << c.text << '"';
 }
 
 TEST(TokenDump, WritesOneLinePerTokenWithEscapesAndAnEmptyLineAfterEachInputLine) {
@@ -149,13 +149,13 @@ TEST(TokenDump, WritesOneLinePerTokenWithEscapesAndAnEmptyLineAfterEachInputLine
         {Language::Css, "\xB3", "Identifier\t\xB3\n\n"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DumpTokens(c.language, c.text), c.dump) << '"' << c.text << '"';
+        EXPECT_EQ(dumpTokens(c.language, c.text), c.dump) << '"' << c.text << '"';
 
     // Line breaks and tabs inside a token (possible in a line handed over with them) are escaped.
     std::string out;
     const std::string line = "a\r\n\t\\";
     const Token token{0, std::uint32_t(line.size()), Attribute::Text};
-    AppendTokenDump(out, line, std::span<const Token>(&token, 1));
+    appendTokenDump(out, line, std::span<const Token>(&token, 1));
     EXPECT_EQ(out, "Text\ta\\r\\n\\t\\\\\n\n");
 }
 
@@ -170,12 +170,12 @@ TEST(LexerRobustness, RandomLinesFromEveryStartStateAreCoveredExactly) {
             for (char& c : line)
                 c = random() % 3 ? interesting[random() % interesting.size()] : char(random() % 256);
             const LineState start{std::uint8_t(random() % LineState::kModeLimit)};
-            const LineState end = LexLine(language, line, start, tokens);
-            ASSERT_TRUE(CoversLine(line, tokens)) << LanguageTag(language) << " \"" << line << '"';
-            EXPECT_LT(end.mode, ModeCount(language));
+            const LineState end = lexLine(language, line, start, tokens);
+            ASSERT_TRUE(CoversLine(line, tokens)) << languageTag(language) << " \"" << line << '"';
+            EXPECT_LT(end.mode, modeCount(language));
             // The same line from the same state gives the same result.
             const std::vector<Tok> first = ToToks(line, tokens);
-            EXPECT_EQ(LexLine(language, line, start, tokens), end);
+            EXPECT_EQ(lexLine(language, line, start, tokens), end);
             EXPECT_EQ(ToToks(line, tokens), first);
         }
 }

@@ -27,7 +27,7 @@ std::vector<Input> ReferenceInputs() {
     const fs::path root = fs::path(WERTAN_LEXER_GOLDEN_DIR) / "input";
     for (const auto& dir : fs::directory_iterator(root)) {
         Language language{};
-        if (!dir.is_directory() || !LanguageFromTag(dir.path().filename().string(), language)) continue;
+        if (!dir.is_directory() || !languageFromTag(dir.path().filename().string(), language)) continue;
         for (const auto& file : fs::directory_iterator(dir.path())) {
             std::ifstream in(file.path(), std::ios::binary);
             inputs.push_back({language, file.path(), {std::istreambuf_iterator<char>(in), {}}});
@@ -62,18 +62,18 @@ TEST(LexerConsistency, EveryLanguageHasReferenceInputs) {
         EXPECT_GE(std::count_if(inputs.begin(), inputs.end(),
                                 [&](const Input& i) { return i.language == language; }),
                   2)
-            << LanguageTag(language);
+            << languageTag(language);
 }
 
 TEST(LexerConsistency, LineEndsDoNotChangeTheTokens) {
     for (const Input& input : ReferenceInputs()) {
         SCOPED_TRACE(input.path.string());
-        const std::vector<std::string_view> lines = SplitLines(input.text);
+        const std::vector<std::string_view> lines = splitLines(input.text);
         const std::string lf = Join(lines, "\n"), crlf = Join(lines, "\r\n"), cr = Join(lines, "\r");
-        const auto expected = LexDocument(input.language, SplitLines(lf));
-        EXPECT_TRUE(SameTokens(LexDocument(input.language, SplitLines(crlf)), expected)) << "CR LF";
-        EXPECT_TRUE(SameTokens(LexDocument(input.language, SplitLines(cr)), expected)) << "CR";
-        EXPECT_TRUE(SameTokens(LexDocument(input.language, lines), expected)) << "as stored";
+        const auto expected = lexDocument(input.language, splitLines(lf));
+        EXPECT_TRUE(SameTokens(lexDocument(input.language, splitLines(crlf)), expected)) << "CR LF";
+        EXPECT_TRUE(SameTokens(lexDocument(input.language, splitLines(cr)), expected)) << "CR";
+        EXPECT_TRUE(SameTokens(lexDocument(input.language, lines), expected)) << "as stored";
     }
 }
 
@@ -81,8 +81,8 @@ TEST(LexerConsistency, EachLineLexedFromItsStoredStateMatchesTheWholeDocument) {
     std::mt19937 random(7);
     for (const Input& input : ReferenceInputs()) {
         SCOPED_TRACE(input.path.string());
-        const std::vector<std::string_view> lines = SplitLines(input.text);
-        const auto whole = LexDocument(input.language, lines);
+        const std::vector<std::string_view> lines = splitLines(input.text);
+        const auto whole = lexDocument(input.language, lines);
         // Visit the lines in a random order, as an editor colours whatever comes into view.
         std::vector<std::size_t> order(lines.size());
         for (std::size_t i = 0; i < order.size(); ++i)
@@ -91,7 +91,7 @@ TEST(LexerConsistency, EachLineLexedFromItsStoredStateMatchesTheWholeDocument) {
         TokenBuffer tokens;
         for (std::size_t i : order) {
             const LineState start = i == 0 ? LineState{} : LineState::decode(whole[i - 1].endState.encode());
-            const LineState end = LexLine(input.language, lines[i], start, tokens);
+            const LineState end = lexLine(input.language, lines[i], start, tokens);
             ASSERT_TRUE(CoversLine(lines[i], tokens)) << "line " << i + 1;
             EXPECT_EQ(std::vector<Token>(tokens.begin(), tokens.end()), whole[i].tokens) << "line " << i + 1;
             EXPECT_EQ(end, whole[i].endState) << "line " << i + 1;
@@ -105,11 +105,11 @@ TEST(LexerConsistency, RescanningAfterAnEditUntilTheStateSettlesMatchesAFullScan
     for (const Input& input : ReferenceInputs()) {
         SCOPED_TRACE(input.path.string());
         std::vector<std::string> lines;
-        for (std::string_view line : SplitLines(input.text))
+        for (std::string_view line : splitLines(input.text))
             lines.emplace_back(line);
         if (lines.size() < 3) continue;
         std::vector<std::string_view> views(lines.begin(), lines.end());
-        auto stored = LexDocument(input.language, views);
+        auto stored = lexDocument(input.language, views);
         const std::string opener = input.language == Language::Html ? "<!--" : "/*";
         for (const std::size_t edited : {std::size_t(1), lines.size() / 2}) {
             const std::string original = lines[edited];
@@ -119,12 +119,12 @@ TEST(LexerConsistency, RescanningAfterAnEditUntilTheStateSettlesMatchesAFullScan
                 TokenBuffer tokens;
                 for (std::size_t i = edited; i < lines.size(); ++i) {
                     const LineState start = i == 0 ? LineState{} : stored[i - 1].endState;
-                    const LineState end = LexLine(input.language, views[i], start, tokens);
+                    const LineState end = lexLine(input.language, views[i], start, tokens);
                     const bool settled = end == stored[i].endState;
                     stored[i] = {{tokens.begin(), tokens.end()}, end};
                     if (settled) break;
                 }
-                EXPECT_TRUE(SameTokens(stored, LexDocument(input.language, views)))
+                EXPECT_TRUE(SameTokens(stored, lexDocument(input.language, views)))
                     << "edit of line " << edited + 1 << ": " << text;
             }
         }

@@ -18,7 +18,7 @@ struct Tok {
 };
 
 inline std::ostream& operator<<(std::ostream& os, const Tok& tok) {
-    return os << '{' << AttributeName(tok.attribute) << ", \"" << tok.text << "\"}";
+    return os << '{' << attributeName(tok.attribute) << ", \"" << tok.text << "\"}";
 }
 
 // A line, the state it starts in, the tokens it must give and the state it must leave.
@@ -56,8 +56,8 @@ inline void ExpectCases(Language language, const std::vector<LineCase>& cases) {
     TokenBuffer tokens;
     for (const LineCase& c : cases) {
         SCOPED_TRACE(::testing::Message()
-                     << LanguageTag(language) << " line \"" << c.line << "\" from mode " << int(c.startMode));
-        const LineState end = LexLine(language, c.line, LineState{c.startMode}, tokens);
+                     << languageTag(language) << " line \"" << c.line << "\" from mode " << int(c.startMode));
+        const LineState end = lexLine(language, c.line, LineState{c.startMode}, tokens);
         EXPECT_TRUE(CoversLine(c.line, tokens));
         EXPECT_EQ(ToToks(c.line, tokens), c.tokens);
         EXPECT_EQ(int(end.mode), int(c.endMode));

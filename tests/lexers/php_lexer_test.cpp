@@ -35,20 +35,20 @@ TEST(PhpLexer, WordsAreReservedInAnyCaseOnlyWhenWhole) {
 
 TEST(PhpLexer, EveryListedWordIsReservedInLowerAndUpperCase) {
     TokenBuffer tokens;
-    ASSERT_EQ(PhpReservedWords().size(), 55u);
-    for (std::string_view word : PhpReservedWords()) {
+    ASSERT_EQ(phpReservedWords().size(), 55u);
+    for (std::string_view word : phpReservedWords()) {
         std::string lower(word), upper(word);
         std::transform(lower.begin(), lower.end(), lower.begin(),
                        [](unsigned char c) { return std::tolower(c); });
         std::transform(upper.begin(), upper.end(), upper.begin(),
                        [](unsigned char c) { return std::toupper(c); });
         for (const std::string& w : {lower, upper}) {
-            LexPhpLine(w, {}, tokens);
+            lexPhpLine(w, {}, tokens);
             ASSERT_EQ(tokens.size(), 1u) << w;
             EXPECT_EQ(tokens[0].attribute, ReservedWord) << w;
         }
         // One more character makes it an ordinary identifier.
-        LexPhpLine(lower + "x", {}, tokens);
+        lexPhpLine(lower + "x", {}, tokens);
         EXPECT_EQ(tokens[0].attribute, Identifier) << word;
     }
 }
@@ -160,7 +160,7 @@ TEST(PhpLexer, StringsAndTheirContinuation) {
 TEST(PhpLexer, UnknownStartStatesBeginOutsideStrings) {
     TokenBuffer tokens;
     for (int mode : {4, 7, 200}) {
-        const LineState end = LexPhpLine("'x", LineState{std::uint8_t(mode)}, tokens);
+        const LineState end = lexPhpLine("'x", LineState{std::uint8_t(mode)}, tokens);
         EXPECT_EQ(ToToks("'x", tokens), (std::vector<Tok>{{String, "'x"}}));
         EXPECT_EQ(end.mode, kSingle);
     }

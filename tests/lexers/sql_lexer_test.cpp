@@ -45,18 +45,18 @@ TEST(SqlLexer, WordsIdentifiersAndNumbers) {
 }
 
 TEST(SqlLexer, EveryListedWordIsReservedInAnyCase) {
-    ASSERT_EQ(SqlReservedWords().size(), 126u);
+    ASSERT_EQ(sqlReservedWords().size(), 126u);
     TokenBuffer tokens;
-    for (std::string_view word : SqlReservedWords()) {
+    for (std::string_view word : sqlReservedWords()) {
         std::string lower(word);
         std::transform(lower.begin(), lower.end(), lower.begin(),
                        [](unsigned char c) { return std::tolower(c); });
         for (const std::string& w : {std::string(word), lower}) {
-            LexSqlLine(w, {}, tokens);
+            lexSqlLine(w, {}, tokens);
             ASSERT_EQ(tokens.size(), 1u) << w;
             EXPECT_EQ(tokens[0].attribute, ReservedWord) << w;
         }
-        LexSqlLine("_" + lower, {}, tokens);
+        lexSqlLine("_" + lower, {}, tokens);
         EXPECT_EQ(tokens[0].attribute, Identifier) << word;
     }
 }

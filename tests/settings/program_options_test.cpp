@@ -41,26 +41,26 @@ ProgramOptionsForm sampleForm() {
 
 TEST(ProgramOptionsRecord, WrittenRecordEqualsTheExpectedBytes) {
     const ProgramOptionsRecord record{"/usr/bin/xdg-open", "/home/ala/public_html", 1, 0, 2};
-    const std::string bytes = EncodeProgramOptions(record);
+    const std::string bytes = encodeProgramOptions(record);
     ASSERT_EQ(bytes.size(), 515u);
     EXPECT_EQ(bytes, handRecord("/usr/bin/xdg-open", "/home/ala/public_html", 1, 0, 2));
-    EXPECT_EQ(EncodeProgramOptions({}), handRecord("", "", 0, 2, 2));
+    EXPECT_EQ(encodeProgramOptions({}), handRecord("", "", 0, 2, 2));
 }
 
 TEST(ProgramOptionsRecord, TextsAreCutTo255Bytes) {
     const std::string longRoot(300, 'r');
     const std::string exact(255, 'b');
-    const std::string bytes = EncodeProgramOptions({exact, longRoot, 0, 2, 2});
+    const std::string bytes = encodeProgramOptions({exact, longRoot, 0, 2, 2});
     EXPECT_EQ(bytes, handRecord(exact, longRoot.substr(0, 255), 0, 2, 2));
     ProgramOptionsRecord back;
-    ASSERT_TRUE(DecodeProgramOptions(bytes, &back));
+    ASSERT_TRUE(decodeProgramOptions(bytes, &back));
     EXPECT_EQ(back.browserPath, exact);
     EXPECT_EQ(back.documentRoot, longRoot.substr(0, 255));
 
     // The dialog's fields are cut the same way when the record is built.
     ProgramOptionsForm form;
     form.documentRoot = longRoot;
-    EXPECT_EQ(RecordFromForm(form).documentRoot, longRoot.substr(0, 255));
+    EXPECT_EQ(recordFromForm(form).documentRoot, longRoot.substr(0, 255));
 }
 
 TEST(ProgramOptionsRecord, AHandBuiltRecordReadsBack) {
@@ -70,12 +70,12 @@ TEST(ProgramOptionsRecord, AHandBuiltRecordReadsBack) {
     bytes[257 + 10] = 'Y';
     bytes += "trailing";
     ProgramOptionsRecord record;
-    ASSERT_TRUE(DecodeProgramOptions(bytes, &record));
+    ASSERT_TRUE(decodeProgramOptions(bytes, &record));
     EXPECT_EQ(record, (ProgramOptionsRecord{"C:\\Program Files\\br.exe", "/home/\xB3\x61", 0, 1, 0}));
 
     ProgramOptionsRecord untouched{"keep", "keep", 1, 1, 1};
-    EXPECT_FALSE(DecodeProgramOptions(bytes.substr(0, 514), &untouched));
-    EXPECT_FALSE(DecodeProgramOptions("", &untouched));
+    EXPECT_FALSE(decodeProgramOptions(bytes.substr(0, 514), &untouched));
+    EXPECT_FALSE(decodeProgramOptions("", &untouched));
     EXPECT_EQ(untouched, (ProgramOptionsRecord{"keep", "keep", 1, 1, 1}));
 }
 
@@ -94,22 +94,22 @@ TEST(ProgramOptionsForm, ConversionFieldCoding) {
     };
     for (const auto& c : cases) {
         ConversionChoice choice = c.before;
-        ApplyConversionCode(c.code, &choice);
+        applyConversionCode(c.code, &choice);
         EXPECT_EQ(choice, c.after) << c.code;
     }
-    EXPECT_EQ(ConversionCode({false, Item::Iso88592}), 2);
-    EXPECT_EQ(ConversionCode({true, Item::Windows1250}), 1);
-    EXPECT_EQ(ConversionCode({true, Item::Iso88592}), 0);
+    EXPECT_EQ(conversionCode({false, Item::Iso88592}), 2);
+    EXPECT_EQ(conversionCode({true, Item::Windows1250}), 1);
+    EXPECT_EQ(conversionCode({true, Item::Iso88592}), 0);
 }
 
 TEST(ProgramOptionsForm, FilledFromARecordBuiltBackAndPublished) {
-    ProgramOptionsForm form = InitialProgramOptionsForm(QStringLiteral("/home/ala"));
+    ProgramOptionsForm form = initialProgramOptionsForm(QStringLiteral("/home/ala"));
     EXPECT_EQ(form.browserPath, "/usr/bin/xdg-open");
     EXPECT_EQ(form.documentRoot, "/home/ala/public_html");
     EXPECT_FALSE(form.lowerCaseTags);
     EXPECT_EQ(form.onOpen, (ConversionChoice{false, ConversionListItem::Windows1250}));
     EXPECT_EQ(form.onSave, (ConversionChoice{false, ConversionListItem::Windows1250}));
-    EXPECT_EQ(InitialProgramOptionsForm(QStringLiteral("/home/ala/")).documentRoot, "/home/ala/public_html");
+    EXPECT_EQ(initialProgramOptionsForm(QStringLiteral("/home/ala/")).documentRoot, "/home/ala/public_html");
 
     // Tag case: 0 upper case, any other value lower case; a conversion byte of 7 leaves its field.
     const struct {
@@ -118,7 +118,7 @@ TEST(ProgramOptionsForm, FilledFromARecordBuiltBackAndPublished) {
     } tagCases[] = {{0, false}, {1, true}, {5, true}};
     for (const auto& c : tagCases) {
         ProgramOptionsForm f = form;
-        FillProgramOptionsForm({"b", "r", std::uint8_t(c.tagCase), 7, 0}, &f);
+        fillProgramOptionsForm({"b", "r", std::uint8_t(c.tagCase), 7, 0}, &f);
         EXPECT_EQ(f.lowerCaseTags, c.lower) << c.tagCase;
         EXPECT_EQ(f.browserPath, "b");
         EXPECT_EQ(f.documentRoot, "r");
@@ -127,24 +127,24 @@ TEST(ProgramOptionsForm, FilledFromARecordBuiltBackAndPublished) {
     }
 
     const ProgramOptionsForm sample = sampleForm();
-    EXPECT_EQ(RecordFromForm(sample),
+    EXPECT_EQ(recordFromForm(sample),
               (ProgramOptionsRecord{"/usr/bin/firefox", "/srv/www/\xB9\x9C", 1, 0, 1}));
-    EXPECT_EQ(PublishProgramOptions(sample),
+    EXPECT_EQ(publishProgramOptions(sample),
               (PublishedProgramOptions{"/usr/bin/firefox", "/srv/www/\xB9\x9C", true, 0, 1}));
     ProgramOptionsForm cleared = sample;
     cleared.onOpen.ticked = false;
-    EXPECT_EQ(RecordFromForm(cleared).openConversion, 2);
-    EXPECT_EQ(PublishProgramOptions(cleared).openConversion, 2);
+    EXPECT_EQ(recordFromForm(cleared).openConversion, 2);
+    EXPECT_EQ(publishProgramOptions(cleared).openConversion, 2);
 }
 
 TEST(ProgramOptionsFile, MissingFileIsCreatedFromTheFieldsWithNoFixedConversion) {
     TempDir dir;
     const QString path = dir.file(QStringLiteral("prog.dat2"));
-    ProgramOptionsForm form = InitialProgramOptionsForm(QStringLiteral("/home/ala"));
+    ProgramOptionsForm form = initialProgramOptionsForm(QStringLiteral("/home/ala"));
     form.onOpen = {true, ConversionListItem::Windows1250}; // whatever the boxes show, 2 is written
     form.onSave = {true, ConversionListItem::Iso88592};
     const ProgramOptionsForm before = form;
-    const ProgramOptionsLoadResult result = LoadProgramOptions(path, &form);
+    const ProgramOptionsLoadResult result = loadProgramOptions(path, &form);
     EXPECT_TRUE(result.ok());
     EXPECT_TRUE(result.recreated);
     EXPECT_FALSE(result.loaded);
@@ -156,7 +156,7 @@ TEST(ProgramOptionsFile, MissingFileIsCreatedFromTheFieldsWithNoFixedConversion)
               handRecord("/usr/bin/xdg-open", "/home/ala/public_html", 0, 2, 2));
 
     // The next load reads the file and shows no message.
-    const ProgramOptionsLoadResult again = LoadProgramOptions(path, &form);
+    const ProgramOptionsLoadResult again = loadProgramOptions(path, &form);
     EXPECT_TRUE(again.loaded);
     EXPECT_TRUE(again.message.isEmpty());
     EXPECT_FALSE(form.onOpen.ticked);
@@ -167,13 +167,13 @@ TEST(ProgramOptionsFile, SavedFieldsLoadBackAndCancelDiscardsEdits) {
     TempDir dir;
     const QString path = dir.file(QStringLiteral("prog.dat2"));
     QString error;
-    ASSERT_TRUE(SaveProgramOptions(path, sampleForm(), &error)) << error.toStdString();
+    ASSERT_TRUE(saveProgramOptions(path, sampleForm(), &error)) << error.toStdString();
     EXPECT_EQ(asString(test::readAll(path)), handRecord("/usr/bin/firefox", "/srv/www/\xB9\x9C", 1, 0, 1));
 
     ProgramOptionsForm form = sampleForm();
     form.documentRoot = "edited";
     form.lowerCaseTags = false;
-    const ProgramOptionsLoadResult result = LoadProgramOptions(path, &form);
+    const ProgramOptionsLoadResult result = loadProgramOptions(path, &form);
     EXPECT_TRUE(result.ok());
     EXPECT_TRUE(result.loaded);
     EXPECT_EQ(form, sampleForm());
@@ -193,7 +193,7 @@ TEST(ProgramOptionsFile, ShortOrUnreadableFileIsReportedAndNothingIsApplied) {
     };
     for (const auto& c : cases) {
         ProgramOptionsForm form = sampleForm();
-        const ProgramOptionsLoadResult result = LoadProgramOptions(c.path, &form);
+        const ProgramOptionsLoadResult result = loadProgramOptions(c.path, &form);
         EXPECT_FALSE(result.ok());
         EXPECT_FALSE(result.loaded);
         EXPECT_FALSE(result.recreated);
@@ -209,24 +209,24 @@ TEST(ProgramOptionsFile, FailedWritesAreReportedAndKeepTheOldFile) {
     TempDir dir;
     // A missing config folder: the message, then the error of the write.
     const QString inMissing = dir.file(QStringLiteral("config/prog.dat2"));
-    ProgramOptionsForm form = InitialProgramOptionsForm(QStringLiteral("/home/ala"));
-    const ProgramOptionsLoadResult result = LoadProgramOptions(inMissing, &form);
+    ProgramOptionsForm form = initialProgramOptionsForm(QStringLiteral("/home/ala"));
+    const ProgramOptionsLoadResult result = loadProgramOptions(inMissing, &form);
     EXPECT_FALSE(result.message.isEmpty());
     EXPECT_FALSE(result.ok());
     EXPECT_FALSE(result.recreated);
     EXPECT_TRUE(result.error.startsWith(QStringLiteral("Nie można zapisać pliku ")))
         << result.error.toStdString();
     QString error;
-    EXPECT_FALSE(SaveProgramOptions(inMissing, form, &error));
+    EXPECT_FALSE(saveProgramOptions(inMissing, form, &error));
     EXPECT_FALSE(error.isEmpty());
 
     // A write cut short leaves the old record whole.
     const QString path = dir.file(QStringLiteral("prog.dat2"));
-    ASSERT_TRUE(SaveProgramOptions(path, form, &error));
+    ASSERT_TRUE(saveProgramOptions(path, form, &error));
     const QByteArray old = test::readAll(path);
     {
         test::FileSizeLimit limit(100);
-        EXPECT_FALSE(SaveProgramOptions(path, sampleForm(), &error));
+        EXPECT_FALSE(saveProgramOptions(path, sampleForm(), &error));
     }
     EXPECT_EQ(test::readAll(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("prog.dat2")});

@@ -44,13 +44,13 @@ struct ListFile {
     RecentList refresh() {
         RecentList list;
         QString error;
-        EXPECT_TRUE(RefreshRecentDocuments(path, &list, &error)) << error.toStdString();
+        EXPECT_TRUE(refreshRecentDocuments(path, &list, &error)) << error.toStdString();
         return list;
     }
     void add(const QString& document, double at) {
         QString error;
         bool recorded = false;
-        EXPECT_TRUE(AddRecentDocument(path, document, at, &error, &recorded)) << error.toStdString();
+        EXPECT_TRUE(addRecentDocument(path, document, at, &error, &recorded)) << error.toStdString();
         EXPECT_TRUE(recorded);
     }
 };
@@ -58,40 +58,40 @@ struct ListFile {
 } // namespace
 
 TEST(RecentRecords, WrittenRecordEqualsTheExpectedBytes) {
-    EXPECT_EQ(EncodeRecentRecord({"/www/a.php", 36955.5}), handRecord("/www/a.php", kNoon5March2001));
-    EXPECT_EQ(EncodeRecentRecord({"C:\\www\\\xB9.php", -1.25}),
+    EXPECT_EQ(encodeRecentRecord({"/www/a.php", 36955.5}), handRecord("/www/a.php", kNoon5March2001));
+    EXPECT_EQ(encodeRecentRecord({"C:\\www\\\xB9.php", -1.25}),
               handRecord("C:\\www\\\xB9.php", kMinusOneAndAQuarter));
     // A path longer than the field is cut to 255 bytes.
     const std::string longPath = "/" + std::string(299, 'p');
-    EXPECT_EQ(EncodeRecentRecord({longPath, 36955.5}), handRecord(longPath.substr(0, 255), kNoon5March2001));
-    EXPECT_EQ(EncodeRecentRecord({std::string(255, 'q'), 0}).size(), 264u);
+    EXPECT_EQ(encodeRecentRecord({longPath, 36955.5}), handRecord(longPath.substr(0, 255), kNoon5March2001));
+    EXPECT_EQ(encodeRecentRecord({std::string(255, 'q'), 0}).size(), 264u);
 }
 
 TEST(RecentRecords, AHandBuiltFileReadsBack) {
     const std::string bytes = handRecord("/a.php", kNoon5March2001, 'Z') + handRecord("", kNoon5March2001) +
                               handRecord("/b.php", kMinusOneAndAQuarter) +
                               std::string(100, 'T'); // a partial record
-    const std::vector<RecentDocument> documents = DecodeRecentRecords(bytes, kRecentReadLimit);
+    const std::vector<RecentDocument> documents = decodeRecentRecords(bytes, kRecentReadLimit);
     ASSERT_EQ(documents.size(), 3u);
     EXPECT_EQ(documents[0], (RecentDocument{"/a.php", 36955.5}));
     EXPECT_TRUE(documents[1].isEmptySlot());
     EXPECT_EQ(documents[2], (RecentDocument{"/b.php", -1.25}));
-    EXPECT_EQ(DecodeRecentRecords(bytes, 2).size(), 2u);
-    EXPECT_TRUE(DecodeRecentRecords(bytes.substr(0, 263), kRecentReadLimit).empty());
+    EXPECT_EQ(decodeRecentRecords(bytes, 2).size(), 2u);
+    EXPECT_TRUE(decodeRecentRecords(bytes.substr(0, 263), kRecentReadLimit).empty());
     // Empty slots are never written back.
-    EXPECT_EQ(EncodeRecentRecords(documents),
+    EXPECT_EQ(encodeRecentRecords(documents),
               handRecord("/a.php", kNoon5March2001) + handRecord("/b.php", kMinusOneAndAQuarter));
 }
 
 TEST(RecentRecords, CompactionKeepsTheNewestCopyAndAtMost199) {
     const std::vector<RecentDocument> documents = {{"/a", 3}, {"", 0},   {"/b", 2},
                                                    {"/a", 1}, {"/A", 1}, {"/b", 0}};
-    EXPECT_EQ(CompactRecentDocuments(documents),
+    EXPECT_EQ(compactRecentDocuments(documents),
               (std::vector<RecentDocument>{{"/a", 3}, {"/b", 2}, {"/A", 1}}));
     std::vector<RecentDocument> many;
     for (int i = 0; i < 250; ++i)
         many.push_back({"/d" + std::to_string(i), double(i)});
-    const auto compacted = CompactRecentDocuments(many);
+    const auto compacted = compactRecentDocuments(many);
     ASSERT_EQ(compacted.size(), 199u);
     EXPECT_EQ(compacted.back().path, "/d198");
 }
@@ -112,42 +112,42 @@ TEST(RecentDates, DaysSince30December1899) {
         {1e300, "", ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FormatRecentMenuDate(c.days), c.menu) << c.days;
-        EXPECT_EQ(FormatRecentGridTime(c.days), c.grid) << c.days;
+        EXPECT_EQ(formatRecentMenuDate(c.days), c.menu) << c.days;
+        EXPECT_EQ(formatRecentGridTime(c.days), c.grid) << c.days;
     }
     const QDateTime moment(QDate(2001, 3, 5), QTime(9, 5, 7));
-    const double days = DateTimeToDays(moment);
+    const double days = dateTimeToDays(moment);
     EXPECT_NEAR(days, 36955.378553240740, 1e-9);
-    EXPECT_EQ(DaysToDateTime(days), moment);
-    EXPECT_DOUBLE_EQ(DateTimeToDays(QDateTime(QDate(1899, 12, 29), QTime(6, 0))), -1.25);
-    EXPECT_FALSE(DaysToDateTime(std::nan("")).isValid());
-    const double now = CurrentRecentTime();
-    EXPECT_LT(std::fabs(now - DateTimeToDays(QDateTime::currentDateTime())), 1.0 / 86400);
+    EXPECT_EQ(daysToDateTime(days), moment);
+    EXPECT_DOUBLE_EQ(dateTimeToDays(QDateTime(QDate(1899, 12, 29), QTime(6, 0))), -1.25);
+    EXPECT_FALSE(daysToDateTime(std::nan("")).isValid());
+    const double now = currentRecentTime();
+    EXPECT_LT(std::fabs(now - dateTimeToDays(QDateTime::currentDateTime())), 1.0 / 86400);
 }
 
 TEST(RecentViews, MenuItemsAndGridRows) {
     std::vector<RecentDocument> documents;
     for (int i = 0; i < 12; ++i)
         documents.push_back({"/www/" + std::to_string(i) + ".php", 36955.5});
-    const auto items = RecentMenuItems(documents);
+    const auto items = recentMenuItems(documents);
     ASSERT_EQ(items.size(), 10u);
     EXPECT_EQ(items[0].caption, "/www/0.php");
     EXPECT_EQ(items[0].path, "/www/0.php");
     EXPECT_EQ(items[0].hint, "/www/0.php|Otwiera ponownie plik: /www/0.php [5.3.2001]");
     EXPECT_EQ(items[9].caption, "/www/9.php");
 
-    const auto rows = RecentGridRows(documents);
+    const auto rows = recentGridRows(documents);
     ASSERT_EQ(rows.size(), 12u);
     EXPECT_EQ(rows[0].number, "1");
     EXPECT_EQ(rows[11].number, "12");
     EXPECT_EQ(rows[11].path, "/www/11.php");
     EXPECT_EQ(rows[11].savedAt, "12:00:00 5.03.2001");
-    const auto none = RecentGridRows({});
+    const auto none = recentGridRows({});
     ASSERT_EQ(none.size(), 1u);
     EXPECT_EQ(none[0].number, "");
     EXPECT_EQ(none[0].path, "");
-    EXPECT_EQ(RecentGridHeadings(), (std::vector<std::string>{"Lp.", "Plik", "Ostatnio modyfikowany"}));
-    EXPECT_TRUE(RecentMenuItems({}).empty());
+    EXPECT_EQ(recentGridHeadings(), (std::vector<std::string>{"Lp.", "Plik", "Ostatnio modyfikowany"}));
+    EXPECT_TRUE(recentMenuItems({}).empty());
 }
 
 TEST(RecentFile, MissingFileIsEmptyAndTheFirstSaveCreatesIt) {
@@ -189,7 +189,7 @@ TEST(RecentFile, After250SavesTheFileHolds199Records) {
     ASSERT_EQ(result.documents.size(), 199u);
     EXPECT_EQ(result.documents.front().path, "/www/249.php");
     EXPECT_EQ(result.documents.back().path, "/www/51.php");
-    const auto items = RecentMenuItems(result.documents);
+    const auto items = recentMenuItems(result.documents);
     ASSERT_EQ(items.size(), 10u);
     EXPECT_EQ(items.back().path, "/www/240.php");
 }
@@ -218,14 +218,14 @@ TEST(RecentFile, ClearingLeavesAnEmptyFileAndOneEmptyRow) {
     ListFile list;
     list.add(QStringLiteral("/www/a.php"), 1);
     QString error;
-    ASSERT_TRUE(ClearRecentDocuments(list.path, &error)) << error.toStdString();
+    ASSERT_TRUE(clearRecentDocuments(list.path, &error)) << error.toStdString();
     EXPECT_TRUE(QFile::exists(list.path));
     EXPECT_EQ(test::readAll(list.path).size(), 0);
     const RecentList result = list.refresh();
     EXPECT_TRUE(result.fileExists);
     EXPECT_TRUE(result.documents.empty());
-    EXPECT_TRUE(RecentMenuItems(result.documents).empty());
-    EXPECT_EQ(RecentGridRows(result.documents).size(), 1u);
+    EXPECT_TRUE(recentMenuItems(result.documents).empty());
+    EXPECT_EQ(recentGridRows(result.documents).size(), 1u);
 }
 
 TEST(RecentFile, PathsTheRecordCannotHoldAreNotRecorded) {
@@ -236,7 +236,7 @@ TEST(RecentFile, PathsTheRecordCannotHoldAreNotRecorded) {
                                 QStringLiteral("/") + QString(255, QLatin1Char('x')), QString()}) {
         QString error;
         bool recorded = true;
-        EXPECT_TRUE(AddRecentDocument(list.path, path, 2, &error, &recorded));
+        EXPECT_TRUE(addRecentDocument(list.path, path, 2, &error, &recorded));
         EXPECT_FALSE(recorded);
         EXPECT_TRUE(error.isEmpty());
     }
@@ -256,7 +256,7 @@ TEST(RecentFile, ReadAndWriteFailuresAreReported) {
     for (const auto& c : cases) {
         QString error;
         bool recorded = true;
-        EXPECT_FALSE(AddRecentDocument(c.path, QStringLiteral("/www/a.php"), 1, &error, &recorded));
+        EXPECT_FALSE(addRecentDocument(c.path, QStringLiteral("/www/a.php"), 1, &error, &recorded));
         EXPECT_FALSE(recorded);
         EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.errorStart))) << error.toStdString();
     }
@@ -264,9 +264,9 @@ TEST(RecentFile, ReadAndWriteFailuresAreReported) {
     list.fileExists = true;
     list.documents.push_back({"/kept", 1});
     QString error;
-    EXPECT_FALSE(RefreshRecentDocuments(dir.path(), &list, &error));
+    EXPECT_FALSE(refreshRecentDocuments(dir.path(), &list, &error));
     EXPECT_EQ(list.documents.size(), 1u); // left as it was
-    EXPECT_FALSE(ClearRecentDocuments(dir.file(QStringLiteral("config/reloaddoc.dat2")), &error));
+    EXPECT_FALSE(clearRecentDocuments(dir.file(QStringLiteral("config/reloaddoc.dat2")), &error));
 
     // A write cut short keeps the old list.
     ListFile file;
@@ -274,7 +274,7 @@ TEST(RecentFile, ReadAndWriteFailuresAreReported) {
     const QByteArray old = test::readAll(file.path);
     {
         test::FileSizeLimit limit(300);
-        EXPECT_FALSE(AddRecentDocument(file.path, QStringLiteral("/www/b.php"), 2, &error));
+        EXPECT_FALSE(addRecentDocument(file.path, QStringLiteral("/www/b.php"), 2, &error));
     }
     EXPECT_EQ(test::readAll(file.path), old);
 }

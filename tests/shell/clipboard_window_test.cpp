@@ -15,7 +15,7 @@ using namespace wertan::test;
 namespace {
 class ClipboardView : public MainWindowHarness {
 protected:
-    TFormClipboard* view() { return window->findChild<TFormClipboard*>(); }
+    ClipboardWindow* view() { return window->findChild<ClipboardWindow*>(); }
 };
 } // namespace
 

@@ -28,19 +28,19 @@ TEST(CodePages, EveryByteOfBothTables) {
             if (b == kIso[i]) toWin = kWin[i];
             if (b == kWin[i]) toIso = kIso[i];
         }
-        EXPECT_EQ(ToWindows1250Table()[std::size_t(b)], toWin) << "byte " << b;
-        EXPECT_EQ(ToIso88592Table()[std::size_t(b)], toIso) << "byte " << b;
+        EXPECT_EQ(toWindows1250Table()[std::size_t(b)], toWin) << "byte " << b;
+        EXPECT_EQ(toIso88592Table()[std::size_t(b)], toIso) << "byte " << b;
     }
     // Exactly six bytes move in each table, and the targets of one are untouched by the other.
     int movedWin = 0, movedIso = 0;
     for (int b = 0; b < 256; ++b) {
-        movedWin += ToWindows1250Table()[std::size_t(b)] != b;
-        movedIso += ToIso88592Table()[std::size_t(b)] != b;
+        movedWin += toWindows1250Table()[std::size_t(b)] != b;
+        movedIso += toIso88592Table()[std::size_t(b)] != b;
     }
     EXPECT_EQ(movedWin, 6);
     EXPECT_EQ(movedIso, 6);
-    EXPECT_EQ(&TableFor(CodePage::Windows1250), &ToWindows1250Table());
-    EXPECT_EQ(&TableFor(CodePage::Iso88592), &ToIso88592Table());
+    EXPECT_EQ(&tableFor(CodePage::Windows1250), &toWindows1250Table());
+    EXPECT_EQ(&tableFor(CodePage::Iso88592), &toIso88592Table());
 }
 
 TEST(CodePages, ConvertsTextByteForByte) {
@@ -48,26 +48,26 @@ TEST(CodePages, ConvertsTextByteForByte) {
                             "wiat \xB9 \xA5 \x8C \x9F \x8F \xEA\xF3\xB3\xF1\xE6\xBF\r\n"; // ś first
     const std::string iso = "\xB6"
                             "wiat \xB1 \xA1 \xA6 \xBC \xAC \xEA\xF3\xB3\xF1\xE6\xBF\r\n";
-    EXPECT_EQ(ConvertBytes(win, ToIso88592Table()), iso);
-    EXPECT_EQ(ConvertBytes(iso, ToWindows1250Table()), win);
+    EXPECT_EQ(convertBytes(win, toIso88592Table()), iso);
+    EXPECT_EQ(convertBytes(iso, toWindows1250Table()), win);
     // A Windows-1250 text stays as it is under the conversion to Windows-1250.
-    EXPECT_EQ(ConvertBytes(win, ToWindows1250Table()), win);
-    EXPECT_EQ(ConvertBytes("", ToIso88592Table()), "");
+    EXPECT_EQ(convertBytes(win, toWindows1250Table()), win);
+    EXPECT_EQ(convertBytes("", toIso88592Table()), "");
 
     const std::string six(reinterpret_cast<const char*>(kIso), 6);
-    EXPECT_EQ(ConvertBytes(ConvertBytes(six, ToWindows1250Table()), ToIso88592Table()), six);
+    EXPECT_EQ(convertBytes(convertBytes(six, toWindows1250Table()), toIso88592Table()), six);
 
     std::string inPlace = win;
-    ConvertInPlace(inPlace, ToIso88592Table());
+    convertInPlace(inPlace, toIso88592Table());
     EXPECT_EQ(inPlace, iso);
 }
 
 TEST(CodePages, ConvertsEditorTextWithoutLosingOtherCharacters) {
     const std::string all = allBytes();
-    for (const ByteTable* table : {&ToWindows1250Table(), &ToIso88592Table()})
-        EXPECT_EQ(ConvertText(fromWin1250(all), *table), fromWin1250(ConvertBytes(all, *table)));
+    for (const ByteTable* table : {&toWindows1250Table(), &toIso88592Table()})
+        EXPECT_EQ(convertText(fromWin1250(all), *table), fromWin1250(convertBytes(all, *table)));
     // "±" is how the ISO-8859-2 ą reads in Windows-1250; characters outside the code page stay.
-    EXPECT_EQ(ConvertText(QStringLiteral("±\u4e2d\U0001F600ą"), ToWindows1250Table()),
+    EXPECT_EQ(convertText(QStringLiteral("±\u4e2d\U0001F600ą"), toWindows1250Table()),
               QStringLiteral("ą\u4e2d\U0001F600ą"));
 }
 
@@ -103,8 +103,8 @@ TEST(CodePages, SaveConversionFollowsTheOptionAndTheCharsetMarker) {
         {7, "\"text/html;charset=iso-8859-2\"", std::nullopt},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(SaveConversionFor(c.option, std::string_view(c.text)), c.expected)
+        EXPECT_EQ(saveConversionFor(c.option, std::string_view(c.text)), c.expected)
             << c.option << " " << c.text;
-        EXPECT_EQ(SaveConversionFor(c.option, QString::fromLatin1(c.text)), c.expected) << c.text;
+        EXPECT_EQ(saveConversionFor(c.option, QString::fromLatin1(c.text)), c.expected) << c.text;
     }
 }

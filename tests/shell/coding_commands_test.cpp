@@ -93,7 +93,7 @@ TEST_F(CodingCommands, SavingConvertsAsTheSaveOptionSays) {
     int n = 0;
     for (const auto& row : table) {
         const QString path = fileIn(QStringLiteral("page%1.php").arg(n++), bytes(row.before + "\r\n"));
-        ASSERT_NE(ws().OpenDocument(path, QStringLiteral(".PHP")), nullptr);
+        ASSERT_NE(ws().openDocument(path, QStringLiteral(".PHP")), nullptr);
         window->settings().saveConversion = row.option;
         run("MenuFile_Save");
         EXPECT_EQ(readAll(path), bytes(row.after + "\r\n")) << "option " << row.option << ", row " << n;

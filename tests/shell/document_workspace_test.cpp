@@ -81,9 +81,12 @@ TEST_F(Workspace, OpenDialogGivesBarsAndColouringByExtension) {
         bool bar;
         DocumentKind barKind;
         ColouringKind colouring;
-    } expected[] = {{1, true, DocumentKind::Php, ColouringKind::Php},  {2, true, DocumentKind::Php, ColouringKind::Php},
-                    {3, false, DocumentKind::Other, ColouringKind::Php}, {4, true, DocumentKind::Sql, ColouringKind::Sql},
-                    {5, true, DocumentKind::Html, ColouringKind::Html}, {6, false, DocumentKind::Other, ColouringKind::Php}};
+    } expected[] = {{1, true, DocumentKind::Php, ColouringKind::Php},
+                    {2, true, DocumentKind::Php, ColouringKind::Php},
+                    {3, false, DocumentKind::Other, ColouringKind::Php},
+                    {4, true, DocumentKind::Sql, ColouringKind::Sql},
+                    {5, true, DocumentKind::Html, ColouringKind::Html},
+                    {6, false, DocumentKind::Other, ColouringKind::Php}};
     for (const auto& e : expected) {
         DocumentPage* p = ws().page(e.tab);
         EXPECT_EQ(p->keywordBar() != nullptr, e.bar) << e.tab;
@@ -96,19 +99,19 @@ TEST_F(Workspace, OpenDialogGivesBarsAndColouringByExtension) {
     }
     EXPECT_EQ(ws().page(1)->path(), php3);
     EXPECT_EQ(text(4), "select 1;\r\n");
-    EXPECT_EQ(prompts.askedTexts(AskedPrompt::Kind::Error), QStringList{}) << "a missing file opens nothing, silently";
+    EXPECT_EQ(prompts.askedTexts(AskedPrompt::Kind::Error), QStringList{})
+        << "a missing file opens nothing, silently";
 }
 
 TEST_F(Workspace, AFileOpenedAndSavedUnchangedIsByteIdentical) {
     QByteArray all;
     for (int line = 0; line < 4; ++line) {
         for (int b = 0; b < 256; ++b)
-            if (b != '\r' && b != '\n')
-                all.append(char(b));
+            if (b != '\r' && b != '\n') all.append(char(b));
         all.append("\r\n");
     }
     const QString path = fileIn("bytes.php", all);
-    ASSERT_NE(ws().OpenDocument(path, QStringLiteral(".PHP")), nullptr);
+    ASSERT_NE(ws().openDocument(path, QStringLiteral(".PHP")), nullptr);
     run("MenuFile_Save");
     EXPECT_EQ(readAll(path), all);
     EXPECT_TRUE(prompts.asked().empty());
@@ -116,7 +119,7 @@ TEST_F(Workspace, AFileOpenedAndSavedUnchangedIsByteIdentical) {
 
 TEST_F(Workspace, SavingWritesLinesJoinedByCrLf) {
     const QString path = fileIn("unix.php", "a\nb");
-    ws().OpenDocument(path, QStringLiteral(".PHP"));
+    ws().openDocument(path, QStringLiteral(".PHP"));
     run("MenuFile_Save");
     EXPECT_EQ(readAll(path), QByteArray("a\r\nb\r\n"));
 }
@@ -136,14 +139,15 @@ TEST_F(Workspace, SaveOfAnUntitledDocumentAsksForANameOnce) {
     EXPECT_EQ(readAll(target), QByteArray("x<?php \r\n \r\n \r\n?>\r\n"));
     type(QStringLiteral("y"));
     run("MenuFile_Save");
-    EXPECT_EQ(prompts.askedTexts(AskedPrompt::Kind::SaveFile).size(), 1) << "the second save writes without asking";
+    EXPECT_EQ(prompts.askedTexts(AskedPrompt::Kind::SaveFile).size(), 1)
+        << "the second save writes without asking";
     EXPECT_EQ(readAll(target), QByteArray("xy<?php \r\n \r\n \r\n?>\r\n"));
     EXPECT_TRUE(prompts.unexpected().isEmpty());
 }
 
 TEST_F(Workspace, AFailedSaveKeepsTheDocumentChangedAndTheOldFile) {
     const QString path = fileIn("keep.php", "old\r\n");
-    ws().OpenDocument(path, QStringLiteral(".PHP"));
+    ws().openDocument(path, QStringLiteral(".PHP"));
     type(QString(3000, QLatin1Char('n')));
     ASSERT_TRUE(ws().activePage()->isChanged());
     const int mark = ws().activePage()->mark();
@@ -166,7 +170,7 @@ TEST_F(Workspace, AFailedSaveKeepsTheDocumentChangedAndTheOldFile) {
 TEST_F(Workspace, TypingMarksTheTabOnceAndSavingClearsIt) {
     window->show();
     const QString path = fileIn("m.php", "abc\r\n");
-    ws().OpenDocument(path, QStringLiteral(".PHP"));
+    ws().openDocument(path, QStringLiteral(".PHP"));
     type(QStringLiteral("1"));
     EXPECT_EQ(ws().activePage()->mark(), 1);
     EXPECT_EQ(window->statusPanelText(2), QStringLiteral("Zmieniony"));
@@ -188,7 +192,7 @@ TEST_F(Workspace, TypingMarksTheTabOnceAndSavingClearsIt) {
 
 TEST_F(Workspace, ARemoteDocumentSavedWithoutFtpStaysChanged) {
     const QString local = fileIn("r.php", "abc\r\n");
-    DocumentPage* p = ws().OpenDocument(local, QStringLiteral(".PHP"), QStringLiteral("/www/r.php"), true);
+    DocumentPage* p = ws().openDocument(local, QStringLiteral(".PHP"), QStringLiteral("/www/r.php"), true);
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->path(), QStringLiteral("[ftp]/www/r.php"));
     EXPECT_EQ(p->mark(), 2);
@@ -209,7 +213,8 @@ TEST_F(Workspace, RemoteSaveWritesTheWorkingCopyAndStoresItBack) {
         stored << remote;
         return accept;
     };
-    DocumentPage* p = ws().OpenDocument(local, QStringLiteral(".PHP"), QStringLiteral("/www/site/index.php"), true);
+    DocumentPage* p =
+        ws().openDocument(local, QStringLiteral(".PHP"), QStringLiteral("/www/site/index.php"), true);
     type(QStringLiteral("x"));
     run("MenuFile_Save");
     EXPECT_EQ(readAll(dir.file("index.php")), QByteArray("xabc\r\n"));
@@ -295,7 +300,7 @@ TEST_F(Workspace, PasteIntoANewDocumentReplacesTheTemplate) {
 TEST_F(Workspace, OpenTheFileNamedByTheSelection) {
     fileIn("inc/menu.inc", "menu\r\n");
     const QString page = fileIn("index.php", "include 'inc/menu.inc';\r\n");
-    ws().OpenDocument(page, QStringLiteral(".PHP"));
+    ws().openDocument(page, QStringLiteral(".PHP"));
     window->idleStep();
     EXPECT_FALSE(window->action(QStringLiteral("PopupMenu_OpenAtCursor"))->isEnabled());
     ws().activeEditor()->setSelection(0, 9, 0, 21);
@@ -312,10 +317,10 @@ TEST_F(Workspace, OpenTheFileNamedByTheSelection) {
 
 TEST_F(Workspace, FindDocumentTabMatchesTheCaptionExactly) {
     run("MenuFile_New");
-    EXPECT_EQ(ws().FindDocumentTab(QStringLiteral("Beznazwy1")), 1);
-    EXPECT_EQ(ws().FindDocumentTab(QStringLiteral("beznazwy1")), -1);
-    EXPECT_EQ(ws().FindDocumentTab(QStringLiteral("Beznazwy")), 0);
-    EXPECT_EQ(ws().FindDocumentTab(QStringLiteral("none")), -1);
+    EXPECT_EQ(ws().findDocumentTab(QStringLiteral("Beznazwy1")), 1);
+    EXPECT_EQ(ws().findDocumentTab(QStringLiteral("beznazwy1")), -1);
+    EXPECT_EQ(ws().findDocumentTab(QStringLiteral("Beznazwy")), 0);
+    EXPECT_EQ(ws().findDocumentTab(QStringLiteral("none")), -1);
 }
 
 using Insertion = MainWindowHarness;
@@ -323,7 +328,7 @@ using Insertion = MainWindowHarness;
 TEST_F(Insertion, InsertLineSplitsTheCaretLine) {
     ws().activeEditor()->setDocumentBytes("abcdef");
     ws().activeEditor()->setCursorPosition(0, 3);
-    ws().InsertLine(QStringLiteral("if { "));
+    ws().insertLine(QStringLiteral("if { "));
     EXPECT_EQ(activeText(), "abc\r\nif { def");
     int line = 0, index = 0;
     ws().activeEditor()->getCursorPosition(&line, &index);
@@ -338,7 +343,7 @@ TEST_F(Insertion, GeneratorLinesStackUnderEachOther) {
     ws().activeEditor()->setDocumentBytes("<x>");
     ws().activeEditor()->setCursorPosition(0, 3);
     for (const char* line : {"<FORM>", "</FORM>"})
-        ws().InsertLine(std::string(line));
+        ws().insertLine(std::string(line));
     EXPECT_EQ(activeText(), "<x>\r\n<FORM>\r\n</FORM>");
 }
 
@@ -346,7 +351,7 @@ TEST_F(Insertion, InsertTextReplacesTheSelectionAndFillsPastTheLineEnd) {
     CodeEditor* e = ws().activeEditor();
     e->setDocumentBytes("hello world");
     e->setSelection(0, 6, 0, 11);
-    ws().InsertText(QStringLiteral("PHP"));
+    ws().insertText(QStringLiteral("PHP"));
     EXPECT_EQ(activeText(), "hello PHP");
     e->undo();
     EXPECT_EQ(activeText(), "hello world");
@@ -356,13 +361,13 @@ TEST_F(Insertion, InsertTextReplacesTheSelectionAndFillsPastTheLineEnd) {
     e->SendScintilla(QsciScintillaBase::SCI_SETSELECTION, static_cast<unsigned long>(lineEnd), lineEnd);
     e->SendScintilla(QsciScintillaBase::SCI_SETSELECTIONNCARETVIRTUALSPACE, 0UL, 3L);
     e->SendScintilla(QsciScintillaBase::SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0UL, 3L);
-    ws().InsertText(QStringLiteral("X"));
+    ws().insertText(QStringLiteral("X"));
     EXPECT_EQ(activeText(), "ab   X\r\ncd");
     e->undo();
     EXPECT_EQ(activeText(), "ab\r\ncd");
     // Win-1250 text from the model keeps its Polish letters.
     e->setDocumentBytes("");
-    ws().InsertText(std::string("Za\xBF\xF3\xB3\xE6"));
+    ws().insertText(std::string("Za\xBF\xF3\xB3\xE6"));
     EXPECT_EQ(activeText(), "Za\xBF\xF3\xB3\xE6");
 }
 
@@ -370,13 +375,13 @@ TEST_F(Insertion, InsertAtLineNeitherMovesTheCaretNorRecordsUndoNorChanges) {
     CodeEditor* e = ws().activeEditor();
     e->setDocumentBytes("one\r\ntwo\r\nthree");
     e->setCursorPosition(0, 1);
-    ws().InsertAtLine(QStringLiteral("last"), -1);
+    ws().insertAtLine(QStringLiteral("last"), -1);
     EXPECT_EQ(activeText(), "one\r\ntwo\r\nthree\r\nlast");
     e->setCursorPosition(3, 2);
-    ws().InsertAtLine(QStringLiteral("top"), 0);
+    ws().insertAtLine(QStringLiteral("top"), 0);
     EXPECT_EQ(activeText(), "top\r\none\r\ntwo\r\nthree\r\nlast");
-    ws().InsertAtLine(QStringLiteral("second"), 1);
-    ws().InsertAtLine(QStringLiteral("negative"), -5);
+    ws().insertAtLine(QStringLiteral("second"), 1);
+    ws().insertAtLine(QStringLiteral("negative"), -5);
     EXPECT_EQ(activeText(), "negative\r\ntop\r\nsecond\r\none\r\ntwo\r\nthree\r\nlast");
     int line = 0, index = 0;
     e->getCursorPosition(&line, &index);
@@ -386,17 +391,17 @@ TEST_F(Insertion, InsertAtLineNeitherMovesTheCaretNorRecordsUndoNorChanges) {
     EXPECT_FALSE(e->isUndoAvailable());
     // A document ending with a line break gets the new line before the final break's empty line.
     e->setDocumentBytes("a\r\n");
-    ws().InsertAtLine(QStringLiteral("b"), -1);
+    ws().insertAtLine(QStringLiteral("b"), -1);
     EXPECT_EQ(activeText(), "a\r\nb\r\n");
     e->setDocumentBytes("");
-    ws().InsertAtLine(QStringLiteral("only"), -1);
+    ws().insertAtLine(QStringLiteral("only"), -1);
     EXPECT_EQ(activeText(), "only");
 }
 
 TEST_F(Insertion, InsertAtLineKeepsAChangedDocumentChanged) {
     type(QStringLiteral("x"));
     ASSERT_TRUE(ws().activePage()->isChanged());
-    ws().InsertAtLine(QStringLiteral("require 'a.inc';"), 0);
+    ws().insertAtLine(QStringLiteral("require 'a.inc';"), 0);
     EXPECT_TRUE(ws().activePage()->isChanged());
     // The undo steps from before would no longer fit the text; undo must not corrupt it.
     ws().activeEditor()->undo();
@@ -405,8 +410,8 @@ TEST_F(Insertion, InsertAtLineKeepsAChangedDocumentChanged) {
 
 TEST_F(Insertion, DocumentContainsSearchesEveryLineIgnoringAsciiCase) {
     ws().activeEditor()->setDocumentBytes("<?php\r\n  REQUIRE \"menu.inc\";\n?>");
-    EXPECT_TRUE(ws().DocumentContains("require \"menu.inc\""));
-    EXPECT_TRUE(ws().DocumentContains("?>"));
-    EXPECT_FALSE(ws().DocumentContains("include"));
-    EXPECT_FALSE(ws().DocumentContains(""));
+    EXPECT_TRUE(ws().documentContains("require \"menu.inc\""));
+    EXPECT_TRUE(ws().documentContains("?>"));
+    EXPECT_FALSE(ws().documentContains("include"));
+    EXPECT_FALSE(ws().documentContains(""));
 }

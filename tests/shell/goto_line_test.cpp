@@ -14,7 +14,7 @@ struct Row {
 constexpr Row kEmpty{false, 0, -1};
 
 void expectRows(int v, int lineCount, bool fromZero, const std::array<Row, 5>& expected) {
-    const auto rows = PreviewRows(v, lineCount, fromZero);
+    const auto rows = previewRows(v, lineCount, fromZero);
     for (std::size_t i = 0; i < 5; ++i) {
         SCOPED_TRACE("v=" + std::to_string(v) + " lines=" + std::to_string(lineCount) +
                      " fromZero=" + std::to_string(fromZero) + " row " + std::to_string(i + 1));
@@ -44,8 +44,8 @@ TEST(GotoLine, BoundsForNumberingFromZeroAndFromOne) {
         {0, true, {0, -1, true}, {0, 0, false}},
     };
     for (const auto& c : cases) {
-        const GotoLineBounds open = BoundsOnOpen(c.lines, c.fromZero);
-        const GotoLineBounds chosen = BoundsForChosenDocument(c.lines, c.fromZero);
+        const GotoLineBounds open = boundsOnOpen(c.lines, c.fromZero);
+        const GotoLineBounds chosen = boundsForChosenDocument(c.lines, c.fromZero);
         EXPECT_EQ(open.lowest, c.open.lowest) << c.lines << c.fromZero;
         EXPECT_EQ(open.highest, c.open.highest) << c.lines << c.fromZero;
         EXPECT_EQ(open.enabled, c.open.enabled);
@@ -53,8 +53,8 @@ TEST(GotoLine, BoundsForNumberingFromZeroAndFromOne) {
         EXPECT_EQ(chosen.highest, c.chosen.highest) << c.lines << c.fromZero;
         EXPECT_EQ(chosen.enabled, c.chosen.enabled) << c.lines << c.fromZero;
     }
-    EXPECT_EQ(FirstLineNumber(true), 0);
-    EXPECT_EQ(FirstLineNumber(false), 1);
+    EXPECT_EQ(firstLineNumber(true), 0);
+    EXPECT_EQ(firstLineNumber(false), 1);
 }
 
 TEST(GotoLine, PreviewRowsNumberingFromOne) {
@@ -90,14 +90,19 @@ TEST(GotoLine, JumpGoesToTheMiddleRowsLineWithTenLinesAbove) {
         bool fromZero;
         int line, top;
     } cases[] = {
-        {3, 3, false, 2, 0},     {1, 3, false, 0, 0},     {0, 3, true, 0, 0},   {25, 100, false, 24, 14},
-        {25, 100, true, 25, 15}, {11, 100, false, 10, 0}, {50, 3, false, 2, 0}, // bounded by another
-                                                                                // document: the active one's
-                                                                                // last line
+        {3, 3, false, 2, 0},
+        {1, 3, false, 0, 0},
+        {0, 3, true, 0, 0},
+        {25, 100, false, 24, 14},
+        {25, 100, true, 25, 15},
+        {11, 100, false, 10, 0},
+        {50, 3, false, 2, 0}, // bounded by another
+                              // document: the active one's
+                              // last line
         {0, 0, true, 0, 0},
     };
     for (const auto& c : cases) {
-        const GotoLineJump jump = JumpTarget(c.v, c.lines, c.fromZero);
+        const GotoLineJump jump = jumpTarget(c.v, c.lines, c.fromZero);
         EXPECT_EQ(jump.line, c.line) << c.v << " " << c.lines;
         EXPECT_EQ(jump.topLine, c.top) << c.v << " " << c.lines;
     }

@@ -29,10 +29,11 @@ class MainWindowHarness : public ::testing::Test {
 protected:
     TempDir dir;
     ScriptedPrompts prompts;
-    std::unique_ptr<SettingsStore> store = std::make_unique<SettingsStore>(dir.file(QStringLiteral("settings.ini")));
+    std::unique_ptr<SettingsStore> store =
+        std::make_unique<SettingsStore>(dir.file(QStringLiteral("settings.ini")));
     ScriptedLauncher launcher;
     ScriptedKeyboardToggles keyboard;
-    std::unique_ptr<TFormMainPHP> window;
+    std::unique_ptr<MainWindow> window;
     // A private copy of the staged program tree, so that what a test writes under config stays its
     // own; the options file is there as after a first start.
     QString programDir = privateProgramTree();
@@ -41,7 +42,7 @@ protected:
 
     void start(const QStringList& arguments) {
         window.reset();
-        window = std::make_unique<TFormMainPHP>(
+        window = std::make_unique<MainWindow>(
             ShellServices{prompts, *store, launcher, keyboard, ProgramPaths(programDir)});
         window->createOtherWindows(arguments);
     }
@@ -63,7 +64,8 @@ protected:
     // Types text at the caret as the user would (one undoable edit that marks the document changed).
     void type(const QString& s) {
         CodeEditor* e = ws().activeEditor();
-        e->SendScintilla(QsciScintillaBase::SCI_REPLACESEL, static_cast<unsigned long>(0), s.toUtf8().constData());
+        e->SendScintilla(QsciScintillaBase::SCI_REPLACESEL, static_cast<unsigned long>(0),
+                         s.toUtf8().constData());
     }
     QStringList questions() { return prompts.askedTexts(AskedPrompt::Kind::Confirm); }
     QString fileIn(const QString& name, const QByteArray& bytes) { return dir.write(name, bytes); }
@@ -72,7 +74,8 @@ protected:
         const QDir staged(QString::fromUtf8(WERTAN_BUILD_PROGRAM_DIR));
         const QString target = dir.file(QStringLiteral("program"));
         QDir().mkpath(target + QStringLiteral("/config"));
-        QDirIterator it(staged.path(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QDirIterator it(staged.path(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QFileInfo entry = it.nextFileInfo();
             const QString relative = staged.relativeFilePath(entry.filePath());
@@ -87,8 +90,9 @@ protected:
         if (staged.exists(QStringLiteral("pomoc")))
             QFile::link(staged.filePath(QStringLiteral("pomoc")), target + QStringLiteral("/pomoc"));
         if (!QFile::exists(target + QStringLiteral("/config/prog.dat2")))
-            dir.write(QStringLiteral("program/config/prog.dat2"),
-                      QByteArray::fromStdString(EncodeProgramOptions(RecordFromForm(InitialProgramOptionsForm()))));
+            dir.write(
+                QStringLiteral("program/config/prog.dat2"),
+                QByteArray::fromStdString(encodeProgramOptions(recordFromForm(initialProgramOptionsForm()))));
         return target;
     }
 };

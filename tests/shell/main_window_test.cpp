@@ -14,7 +14,7 @@
 using namespace wertan;
 using namespace wertan::test;
 
-using MainWindow = MainWindowHarness;
+using MainWindowTest = MainWindowHarness;
 
 namespace {
 // A menu's items as "caption|shortcut|hint", separators as "-", hidden items marked "(hidden)".
@@ -25,7 +25,8 @@ QStringList describe(const QMenu* menu) {
             out << QStringLiteral("-");
             continue;
         }
-        QString item = a->text() + QLatin1Char('|') + a->shortcut().toString() + QLatin1Char('|') + a->statusTip();
+        QString item =
+            a->text() + QLatin1Char('|') + a->shortcut().toString() + QLatin1Char('|') + a->statusTip();
         if (!a->isVisible())
             item += QStringLiteral(" (hidden)");
         else if (!a->isEnabled())
@@ -36,37 +37,38 @@ QStringList describe(const QMenu* menu) {
 }
 } // namespace
 
-TEST_F(MainWindow, MenuBarHoldsTheMenusInOrder) {
+TEST_F(MainWindowTest, MenuBarHoldsTheMenusInOrder) {
     QStringList titles;
     for (QAction* a : window->menuBar()->actions())
         titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"&Plik", "&Edycja", "&Wstaw", "Widok", "P&rojekt", "&Klasy", "&Narzędzia", "Serwery",
-                                   "P&omoc"}));
+    EXPECT_EQ(titles, (QStringList{"&Plik", "&Edycja", "&Wstaw", "Widok", "P&rojekt", "&Klasy", "&Narzędzia",
+                                   "Serwery", "P&omoc"}));
     EXPECT_FALSE(window->menu(QStringLiteral("MenuProject"))->menuAction()->isEnabled());
 }
 
-TEST_F(MainWindow, FileAndEditMenusCarryTheirCaptionsShortcutsAndHints) {
-    EXPECT_EQ(describe(window->menu(QStringLiteral("MenuFile"))),
-              (QStringList{
-                  "&Nowy|Ctrl+N|Tworzy nowy plik edycji.",
-                  "Nowy &SQL||Tworzy nowy dokument SQL.",
-                  "Nowy &Projekt||Otwiera okno, w którym można wybrać typ nowego dokumentu.",
-                  "&Otwórz...|Ctrl+O|Otwiera projekt albo plik.",
-                  "Otwórz z sieci...||Otwiera plik z dowolnego miejsca w sieci.",
-                  "O&twórz projekt...||Otwiera plik projektu, zapisany na dysku.",
-                  "Otwórz ponownie||",
-                  "&Zapisz|Ctrl+S|Zapisuje aktulanie edytowany dokument.",
-                  "Zapisz &jako...||Zapisuje aktualnie edytowany plik jako dokument jako plik pod inną nazwą.",
-                  "Zapisz &wszystko||Zapisuje wszystkie pliki projektu. (hidden)",
-                  "Zapisz proje&kt|| (disabled)",
-                  "Zapisz w sieci...||",
-                  "&Drukuj...|Ctrl+P|Drukuje aktualny dokument.",
-                  "Drukuj wszystko...||",
-                  "Za&mknij||Zamyka aktualnie edytowany plik.",
-                  "Z&amknij wszystko||Zamyka wszytkie edytowane pliki.",
-                  "Za&mknij projekt||Zamyka aktualny projekt. (disabled)",
-                  "W&yjście||Zamyka program Wertan PHP.",
-              }));
+TEST_F(MainWindowTest, FileAndEditMenusCarryTheirCaptionsShortcutsAndHints) {
+    EXPECT_EQ(
+        describe(window->menu(QStringLiteral("MenuFile"))),
+        (QStringList{
+            "&Nowy|Ctrl+N|Tworzy nowy plik edycji.",
+            "Nowy &SQL||Tworzy nowy dokument SQL.",
+            "Nowy &Projekt||Otwiera okno, w którym można wybrać typ nowego dokumentu.",
+            "&Otwórz...|Ctrl+O|Otwiera projekt albo plik.",
+            "Otwórz z sieci...||Otwiera plik z dowolnego miejsca w sieci.",
+            "O&twórz projekt...||Otwiera plik projektu, zapisany na dysku.",
+            "Otwórz ponownie||",
+            "&Zapisz|Ctrl+S|Zapisuje aktulanie edytowany dokument.",
+            "Zapisz &jako...||Zapisuje aktualnie edytowany plik jako dokument jako plik pod inną nazwą.",
+            "Zapisz &wszystko||Zapisuje wszystkie pliki projektu. (hidden)",
+            "Zapisz proje&kt|| (disabled)",
+            "Zapisz w sieci...||",
+            "&Drukuj...|Ctrl+P|Drukuje aktualny dokument.",
+            "Drukuj wszystko...||",
+            "Za&mknij||Zamyka aktualnie edytowany plik.",
+            "Z&amknij wszystko||Zamyka wszytkie edytowane pliki.",
+            "Za&mknij projekt||Zamyka aktualny projekt. (disabled)",
+            "W&yjście||Zamyka program Wertan PHP.",
+        }));
     EXPECT_EQ(describe(window->menu(QStringLiteral("MenuEdit"))),
               (QStringList{
                   "&Kopiuj|Ctrl+C|Kopiuje zaznaczony fragment do schowka.",
@@ -82,61 +84,70 @@ TEST_F(MainWindow, FileAndEditMenusCarryTheirCaptionsShortcutsAndHints) {
     EXPECT_EQ(describe(window->menu(QStringLiteral("MenuFile_Reopen"))), (QStringList{"-", "Więcej...||"}));
 }
 
-TEST_F(MainWindow, InsertMenuHasTheTemplateTagMenuSeventh) {
+TEST_F(MainWindowTest, InsertMenuHasTheTemplateTagMenuSeventh) {
     const QStringList items = describe(window->menu(QStringLiteral("MenuInsert")));
-    EXPECT_EQ(items, (QStringList{"&Funkcje...||Otwiera okno, zawierające wszystkie funkcje PHP3.",
-                                  "&Katalog projektu...||Wstawia katalog do projektu.", "-",
-                                  "Tagi JavaScript||Wstawia słowa kluczowe skryptu JavaScript do aktualnego dokumentu.",
-                                  "Tagi <NOSCRIPT>||Wstawia słowa kluczowe skrypu, dla przeglądarek nie obsługujących "
-                                  "JavaScript'u",
-                                  "-", "&Tagi zkPHP||", "-", "Funkcja||", "Funkcja warunkowa||", "Funkcja wyboru||",
-                                  "Pętle||", "Zmienna klasy||", "-", "PHP Info||Wstawia funkcję wyświetlającą informacje o php."}));
+    EXPECT_EQ(
+        items,
+        (QStringList{"&Funkcje...||Otwiera okno, zawierające wszystkie funkcje PHP3.",
+                     "&Katalog projektu...||Wstawia katalog do projektu.", "-",
+                     "Tagi JavaScript||Wstawia słowa kluczowe skryptu JavaScript do aktualnego dokumentu.",
+                     "Tagi <NOSCRIPT>||Wstawia słowa kluczowe skrypu, dla przeglądarek nie obsługujących "
+                     "JavaScript'u",
+                     "-", "&Tagi zkPHP||", "-", "Funkcja||", "Funkcja warunkowa||", "Funkcja wyboru||",
+                     "Pętle||", "Zmienna klasy||", "-",
+                     "PHP Info||Wstawia funkcję wyświetlającą informacje o php."}));
     EXPECT_EQ(window->menu(QStringLiteral("MenuInsert"))->actions().at(6),
               window->menu(QStringLiteral("MenuInsert_zkPHPTags"))->menuAction());
 }
 
-TEST_F(MainWindow, OtherMenusListTheirItems) {
+TEST_F(MainWindowTest, OtherMenusListTheirItems) {
     EXPECT_EQ(describe(window->menu(QStringLiteral("MenuView"))),
-              (QStringList{"Projekt &Manager|F11| (hidden)", "Obszar dokowalny||", "Zakładki dokumentów||", "Pomoc||",
+              (QStringList{"Projekt &Manager|F11| (hidden)", "Obszar dokowalny||", "Zakładki dokumentów||",
+                           "Pomoc||",
                            "Podpowiedzi PHP||Wyłacza/wyłacza wyświetlanie opisów funkcji i procedur PHP.",
                            "Kodowanie znaków||Opcje dotyczące kodowania znaków."}));
     EXPECT_EQ(describe(window->menu(QStringLiteral("MenuView_Coding"))),
-              (QStringList{"Windows-1250||", "ISO-8859-2||", "Wszystkie na Windows-1250||", "Wszystkie na ISO-8859-2||"}));
+              (QStringList{"Windows-1250||", "ISO-8859-2||", "Wszystkie na Windows-1250||",
+                           "Wszystkie na ISO-8859-2||"}));
     EXPECT_EQ(describe(window->menu(QStringLiteral("MenuProject"))),
               (QStringList{"&Katalogii...||Otwiera okno zawierające katalogi projektu",
                            "&Dodaj plik||Otwiera okno, które umożliwia dodanie pliku do projektu.",
                            "&Usuń plik||Umożliwa usunięcie pliku z projektu.",
                            "&Pliki...\tCtrl+F||Otwiera okno umożliwiające zażądzanie plikami projektu.",
                            "&Do zrobienia...||"}));
-    EXPECT_EQ(describe(window->menu(QStringLiteral("MenuClasses"))),
-              (QStringList{"&Dodaj...||Dodaje nową klasę.", "&Zarządca klas...||Otwiera okno zarządce klas.",
-                           "&Utwórz plik inicjujący klasę||Umożliwa, utworzenie pliku ACLS - inicjującego klasy",
-                           "&Odśwież||Wczytuje ponownie zakładki z klasami."}));
+    EXPECT_EQ(
+        describe(window->menu(QStringLiteral("MenuClasses"))),
+        (QStringList{"&Dodaj...||Dodaje nową klasę.", "&Zarządca klas...||Otwiera okno zarządce klas.",
+                     "&Utwórz plik inicjujący klasę||Umożliwa, utworzenie pliku ACLS - inicjującego klasy",
+                     "&Odśwież||Wczytuje ponownie zakładki z klasami."}));
     const QStringList tools = describe(window->menu(QStringLiteral("MenuTools")));
     ASSERT_EQ(tools.size(), 6);
     EXPECT_EQ(tools.mid(1), (QStringList{"Kreator Class||Uruchamia kreator Class PHP.", "Opcje &Edytora...||",
                                          "Opcje FTP...||Opcje umożliwiające skonfigurowanie FTP.",
                                          "&Opcje...||Opcje umożliwiające skonfigurowanie ogólne programu.",
                                          "Autotest programu||"}));
-    EXPECT_EQ(describe(window->menu(QStringLiteral("MenuServers_FTPCommands"))),
-              (QStringList{"Połącz||Łączy z serwerem ftp.", "Rozłącz||Kończy połączenie z serwerem ftp.", "-",
-                           "Awaryjne przerwanie połączenia||Wymusza awaryjne, natyczmiastowe rozłączenie z serwerem."}));
+    EXPECT_EQ(
+        describe(window->menu(QStringLiteral("MenuServers_FTPCommands"))),
+        (QStringList{
+            "Połącz||Łączy z serwerem ftp.", "Rozłącz||Kończy połączenie z serwerem ftp.", "-",
+            "Awaryjne przerwanie połączenia||Wymusza awaryjne, natyczmiastowe rozłączenie z serwerem."}));
     const QStringList help = describe(window->menu(QStringLiteral("MenuHelp")));
-    EXPECT_EQ(help.mid(0, 10),
-              (QStringList{"&Główna strona pomocy||", "-", "Pomoc programu|F1|Otwiera konteksową pomoc programu.",
-                           "&Indeks pomocy|Shift+F1|Otwiera indeks pomocy programu.", "-", "&Strona Wertana PHP||",
-                           "-", "Napisz do autora||", "-", "O &programie||Otwiera okno informacji o programie."}));
+    EXPECT_EQ(
+        help.mid(0, 10),
+        (QStringList{"&Główna strona pomocy||", "-", "Pomoc programu|F1|Otwiera konteksową pomoc programu.",
+                     "&Indeks pomocy|Shift+F1|Otwiera indeks pomocy programu.", "-", "&Strona Wertana PHP||",
+                     "-", "Napisz do autora||", "-", "O &programie||Otwiera okno informacji o programie."}));
 }
 
-TEST_F(MainWindow, EditorPopupMenuAndItsColouringGroup) {
+TEST_F(MainWindowTest, EditorPopupMenuAndItsColouringGroup) {
     EXPECT_EQ(describe(window->menu(QStringLiteral("PopupMenuCodeEdit"))),
               (QStringList{"&Kopiuj||", "W&ytnij||", "&Wstaw||", "Po&dświetlanie||",
                            "&Nowy PHP\tCtrl+N||Nowy dokument PHP.", "Nowy &czysty||Nowy czysty dokument.",
                            "&Otwórz...\tCtrl+O||", "Otwórz plik przy kusorze||", "&Zapisz\tCtrl+S||",
                            "Zapisz &jako...||", "Za&mknij||", "Z&amknij wszystko||"}));
     EXPECT_EQ(describe(window->menu(QStringLiteral("PopupMenu_Highlighter"))),
-              (QStringList{"&PHP|Shift+F10|", "&HTML|Shift+F11|", "&SQL|Shift+F12|", "&JavaScript||", "&CSS||", "-",
-                           "Wyłącz||"}));
+              (QStringList{"&PHP|Shift+F10|", "&HTML|Shift+F11|", "&SQL|Shift+F12|", "&JavaScript||",
+                           "&CSS||", "-", "Wyłącz||"}));
     EXPECT_TRUE(window->action(QStringLiteral("PopupMenu_HLPHP"))->isChecked());
     run("PopupMenu_HLHTML");
     EXPECT_EQ(window->editorEnvironment().colouringOf(ws().activeEditor()), ColouringKind::Html);
@@ -150,7 +161,7 @@ TEST_F(MainWindow, EditorPopupMenuAndItsColouringGroup) {
     EXPECT_TRUE(window->action(QStringLiteral("PopupMenu_HLSQL"))->isChecked());
 }
 
-TEST_F(MainWindow, StatusBarHasSevenPanelsAndShowsKeyboardToggles) {
+TEST_F(MainWindowTest, StatusBarHasSevenPanelsAndShowsKeyboardToggles) {
     keyboard.insert = true;
     keyboard.caps = true;
     keyboard.num = false;
@@ -169,7 +180,7 @@ TEST_F(MainWindow, StatusBarHasSevenPanelsAndShowsKeyboardToggles) {
     EXPECT_EQ(panels.size(), 7);
 }
 
-TEST_F(MainWindow, LongHintsGoToTheLastPanel) {
+TEST_F(MainWindowTest, LongHintsGoToTheLastPanel) {
     QStatusTipEvent tip(window->action(QStringLiteral("MenuFile_New"))->statusTip());
     QApplication::sendEvent(window.get(), &tip);
     EXPECT_EQ(window->statusPanelText(6), QStringLiteral("Tworzy nowy plik edycji."));
@@ -179,7 +190,7 @@ TEST_F(MainWindow, LongHintsGoToTheLastPanel) {
     EXPECT_EQ(save->statusTip(), QStringLiteral("Zapisuje aktualnie edytowany plik."));
 }
 
-TEST_F(MainWindow, ProjectCommandsFollowTheProjectStateOnActivation) {
+TEST_F(MainWindowTest, ProjectCommandsFollowTheProjectStateOnActivation) {
     window->activationStep();
     EXPECT_FALSE(window->findChild<QToolButton*>(QStringLiteral("BtnAddFile"))->isEnabled());
     EXPECT_TRUE(window->findChild<QToolButton*>(QStringLiteral("BtnFunctions"))->isEnabled());
@@ -192,7 +203,7 @@ TEST_F(MainWindow, ProjectCommandsFollowTheProjectStateOnActivation) {
         EXPECT_TRUE(window->findChild<QToolButton*>(QString::fromLatin1(name))->isEnabled()) << name;
 }
 
-TEST_F(MainWindow, DockingAreaSideSwitchesWhicheverItemIsChosen) {
+TEST_F(MainWindowTest, DockingAreaSideSwitchesWhicheverItemIsChosen) {
     EXPECT_TRUE(window->dockingAreaOnLeft());
     run("MenuView_DockingArea_Left"); // already on the left: it moves right
     EXPECT_FALSE(window->dockingAreaOnLeft());
@@ -207,7 +218,7 @@ TEST_F(MainWindow, DockingAreaSideSwitchesWhicheverItemIsChosen) {
     EXPECT_TRUE(window->dockingArea()->isVisible());
 }
 
-TEST_F(MainWindow, DocumentTabsHideShowAndMove) {
+TEST_F(MainWindowTest, DocumentTabsHideShowAndMove) {
     window->show();
     QTabBar* bar = window->documentTabs()->tabBar();
     const int natural = bar->sizeHint().height();
@@ -228,7 +239,7 @@ TEST_F(MainWindow, DocumentTabsHideShowAndMove) {
     EXPECT_EQ(window->documentListButton()->pos(), QPoint(tabs->width() - 55, 2));
 }
 
-TEST_F(MainWindow, LayoutIsStoredUnderItsPropertyPaths) {
+TEST_F(MainWindowTest, LayoutIsStoredUnderItsPropertyPaths) {
     run("MenuView_DockingArea_Right");
     run("MenuView_ShowCodeTabs_Bottom");
     window->saveLayout();
@@ -236,20 +247,36 @@ TEST_F(MainWindow, LayoutIsStoredUnderItsPropertyPaths) {
     ini.beginGroup(QStringLiteral("Software/Wertan PHP/Main/FormMainPHP"));
     QStringList names = ini.childKeys();
     names.sort();
-    QStringList expected{"FormMainPHP.WindowState", "FormMainPHP.Position", "PanelLeft.Left", "PanelLeft.Top",
-                         "PanelLeft.Width", "PanelLeft.Height", "MenuView_DockingArea_Show.Checked",
-                         "MenuView_DockingArea_Left.Checked", "MenuView_DockingArea_Right.Checked", "PanelLeft.Align",
-                         "MenuView_ShowCodeTabs_Left.Checked", "MenuView_ShowCodeTabs_Right.Checked",
-                         "MenuView_ShowCodeTabs_Top.Checked", "MenuView_ShowCodeTabs_Bottom.Checked",
-                         "MenuView_ShowCodeTabs_Show.Checked", "PageControl.TabPosition", "PageControl.TabHeight",
-                         "PageControl.TabWidth", "MenuView_Help_InBroserw.Checked", "MenuView_Help_InLeftArea.Checked",
-                         "PanelLeft.Visible", "MenuView_Help_Window.Checked", "SplitterMain.Visible",
+    QStringList expected{"FormMainPHP.WindowState",
+                         "FormMainPHP.Position",
+                         "PanelLeft.Left",
+                         "PanelLeft.Top",
+                         "PanelLeft.Width",
+                         "PanelLeft.Height",
+                         "MenuView_DockingArea_Show.Checked",
+                         "MenuView_DockingArea_Left.Checked",
+                         "MenuView_DockingArea_Right.Checked",
+                         "PanelLeft.Align",
+                         "MenuView_ShowCodeTabs_Left.Checked",
+                         "MenuView_ShowCodeTabs_Right.Checked",
+                         "MenuView_ShowCodeTabs_Top.Checked",
+                         "MenuView_ShowCodeTabs_Bottom.Checked",
+                         "MenuView_ShowCodeTabs_Show.Checked",
+                         "PageControl.TabPosition",
+                         "PageControl.TabHeight",
+                         "PageControl.TabWidth",
+                         "MenuView_Help_InBroserw.Checked",
+                         "MenuView_Help_InLeftArea.Checked",
+                         "PanelLeft.Visible",
+                         "MenuView_Help_Window.Checked",
+                         "SplitterMain.Visible",
                          "SplitterMain.Align"};
     expected.sort();
     EXPECT_EQ(names, expected);
     EXPECT_EQ(ini.value(QStringLiteral("PanelLeft.Align")).toString(), QStringLiteral("4"));
     EXPECT_EQ(ini.value(QStringLiteral("PageControl.TabPosition")).toString(), QStringLiteral("1"));
-    EXPECT_EQ(ini.value(QStringLiteral("MenuView_DockingArea_Right.Checked")).toString(), QStringLiteral("1"));
+    EXPECT_EQ(ini.value(QStringLiteral("MenuView_DockingArea_Right.Checked")).toString(),
+              QStringLiteral("1"));
     EXPECT_EQ(ini.value(QStringLiteral("FormMainPHP.Position")).toString(), QStringLiteral("5"));
     ini.endGroup();
 
@@ -261,9 +288,11 @@ TEST_F(MainWindow, LayoutIsStoredUnderItsPropertyPaths) {
     EXPECT_TRUE(window->action(QStringLiteral("MenuView_ShowCodeTabs_Bottom"))->isChecked());
 }
 
-TEST_F(MainWindow, MissingOrBrokenLayoutValuesLeaveThePropertyAsItIs) {
-    store->writeText(TFormMainPHP::layoutKey(), QStringLiteral("PageControl.TabPosition"), QStringLiteral("abc"));
-    store->writeText(TFormMainPHP::layoutKey(), QStringLiteral("MenuView_Help_Window.Checked"), QStringLiteral("1"));
+TEST_F(MainWindowTest, MissingOrBrokenLayoutValuesLeaveThePropertyAsItIs) {
+    store->writeText(MainWindow::layoutKey(), QStringLiteral("PageControl.TabPosition"),
+                     QStringLiteral("abc"));
+    store->writeText(MainWindow::layoutKey(), QStringLiteral("MenuView_Help_Window.Checked"),
+                     QStringLiteral("1"));
     store->sync();
     start({});
     EXPECT_EQ(window->documentTabs()->tabPosition(), QTabWidget::North);
@@ -271,7 +300,7 @@ TEST_F(MainWindow, MissingOrBrokenLayoutValuesLeaveThePropertyAsItIs) {
     EXPECT_TRUE(window->dockingAreaOnLeft());
 }
 
-TEST_F(MainWindow, TheFirstArgumentOpensASecondDocument) {
+TEST_F(MainWindowTest, TheFirstArgumentOpensASecondDocument) {
     const QString path = fileIn("arg.sql", "select 1;\r\n");
     start({path});
     EXPECT_EQ(captions(), (QStringList{"Beznazwy", "arg.sql"}));
@@ -279,11 +308,11 @@ TEST_F(MainWindow, TheFirstArgumentOpensASecondDocument) {
     EXPECT_EQ(window->editorEnvironment().colouringOf(ws().activeEditor()), ColouringKind::Sql);
 }
 
-TEST_F(MainWindow, ClosingAsksAboutChangedDocumentsFirstTabFirst) {
+TEST_F(MainWindowTest, ClosingAsksAboutChangedDocumentsFirstTabFirst) {
     run("MenuFile_New");
     run("MenuFile_New");
     const QString third = fileIn("third.php", "3\r\n");
-    ws().OpenDocument(third, QStringLiteral(".PHP"));
+    ws().openDocument(third, QStringLiteral(".PHP"));
     ws().activate(0);
     type(QStringLiteral("a"));
     ws().activate(3);
@@ -299,7 +328,7 @@ TEST_F(MainWindow, ClosingAsksAboutChangedDocumentsFirstTabFirst) {
     EXPECT_TRUE(prompts.unexpected().isEmpty());
 }
 
-TEST_F(MainWindow, CancelKeepsTheProgramOpenButStillAsksTheRest) {
+TEST_F(MainWindowTest, CancelKeepsTheProgramOpenButStillAsksTheRest) {
     type(QStringLiteral("a"));
     run("MenuFile_New");
     type(QStringLiteral("b"));
@@ -312,7 +341,7 @@ TEST_F(MainWindow, CancelKeepsTheProgramOpenButStillAsksTheRest) {
     EXPECT_EQ(ws().count(), 2);
 }
 
-TEST_F(MainWindow, ACancelledSaveDialogOnClosingKeepsTheProgramOpen) {
+TEST_F(MainWindowTest, ACancelledSaveDialogOnClosingKeepsTheProgramOpen) {
     run("MenuFile_New");
     type(QStringLiteral("b"));
     prompts.queueAnswer(Answer::Yes);
@@ -321,33 +350,33 @@ TEST_F(MainWindow, ACancelledSaveDialogOnClosingKeepsTheProgramOpen) {
     EXPECT_TRUE(ws().page(1)->isChanged());
 }
 
-TEST_F(MainWindow, ExitWithNothingChangedClosesAndStoresTheLayout) {
+TEST_F(MainWindowTest, ExitWithNothingChangedClosesAndStoresTheLayout) {
     window->show();
     run("MenuFile_Exit");
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(prompts.asked().empty());
-    EXPECT_TRUE(store->valueExists(TFormMainPHP::layoutKey(), QStringLiteral("SplitterMain.Align")));
+    EXPECT_TRUE(store->valueExists(MainWindow::layoutKey(), QStringLiteral("SplitterMain.Align")));
 }
 
-TEST_F(MainWindow, CommandsOfLaterPartsSayTheyAreNotAvailable) {
+TEST_F(MainWindowTest, CommandsOfLaterPartsSayTheyAreNotAvailable) {
     run("MenuHelp_About");
     const QStringList messages = prompts.askedTexts(AskedPrompt::Kind::Message);
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0], QStringLiteral("Polecenie \"O programie\" nie jest jeszcze dostępne w tej wersji programu."));
+    EXPECT_EQ(messages[0],
+              QStringLiteral("Polecenie \"O programie\" nie jest jeszcze dostępne w tej wersji programu."));
 }
 
-TEST_F(MainWindow, PhpVariablesMenuInsertsTheNameAtTheCaret) {
+TEST_F(MainWindowTest, PhpVariablesMenuInsertsTheNameAtTheCaret) {
     ws().activeEditor()->setDocumentBytes("");
     QMenu* vars = window->menu(QStringLiteral("PopupMenuPHPVars"));
     ASSERT_NE(vars, nullptr);
     EXPECT_EQ(describe(vars).size(), 13);
     for (QAction* a : vars->actions())
-        if (a->text() == QStringLiteral("$PHP_SELF"))
-            a->trigger();
+        if (a->text() == QStringLiteral("$PHP_SELF")) a->trigger();
     EXPECT_EQ(activeText(), "$PHP_SELF");
 }
 
-TEST_F(MainWindow, TagMenusAreBuiltFromTheDeliveredFiles) {
+TEST_F(MainWindowTest, TagMenusAreBuiltFromTheDeliveredFiles) {
     QMenu* styles = window->menu(QStringLiteral("PopupMenuStyles"));
     QMenu* tags = window->menu(QStringLiteral("MenuInsert_zkPHPTags"));
     ASSERT_FALSE(styles->actions().isEmpty());
@@ -360,13 +389,13 @@ TEST_F(MainWindow, TagMenusAreBuiltFromTheDeliveredFiles) {
     EXPECT_TRUE(prompts.asked().empty());
 }
 
-TEST_F(MainWindow, AMissingStyleFileEndsTheCreationStep) {
+TEST_F(MainWindowTest, AMissingStyleFileEndsTheCreationStep) {
     // A program directory with the data files removed.
     TempDir program;
     QDir().mkpath(program.file(QStringLiteral("data")));
     QDir().mkpath(program.file(QStringLiteral("config")));
     programDir = program.path();
-    store->writeText(TFormMainPHP::layoutKey(), QStringLiteral("PageControl.TabPosition"), QStringLiteral("1"));
+    store->writeText(MainWindow::layoutKey(), QStringLiteral("PageControl.TabPosition"), QStringLiteral("1"));
     store->sync();
     prompts.clear();
     start({});

@@ -63,7 +63,7 @@ TEST_F(Printing, ASavedDocumentPrintsItsPathAndEveryLineInOrder) {
     body += longLine + "\r\n?>\r\n";
     QByteArray win1250 = QByteArray::fromStdString(toWin1250(QString::fromUtf8(body)));
     const QString path = fileIn(QStringLiteral("strona.php"), win1250);
-    ws().OpenDocument(path, QStringLiteral(".PHP"));
+    ws().openDocument(path, QStringLiteral(".PHP"));
     answerDialog(true);
     run("MenuFile_Print");
     const QString text = printedText();

@@ -5,7 +5,7 @@
 using namespace wertan;
 
 TEST(PrintLayout, HeaderThenEveryLineInTheEditorsFont) {
-    const auto lines = PrintJobLines(QStringLiteral("/home/ala/strony/a.php"),
+    const auto lines = printJobLines(QStringLiteral("/home/ala/strony/a.php"),
                                      {QStringLiteral("<?php"), QString(), QStringLiteral("?>")});
     const struct {
         const char* text;
@@ -26,15 +26,15 @@ TEST(PrintLayout, HeaderThenEveryLineInTheEditorsFont) {
         EXPECT_EQ(lines[i].sizeDelta, expected[i].sizeDelta) << i;
         EXPECT_EQ(lines[i].forceBold, expected[i].bold) << i;
     }
-    EXPECT_EQ(PrintingStatusText(QStringLiteral("/home/ala/strony/a.php")),
+    EXPECT_EQ(printingStatusText(QStringLiteral("/home/ala/strony/a.php")),
               QStringLiteral("Drukuje /home/ala/strony/a.php"));
 }
 
 TEST(PrintLayout, ADocumentWithoutPathHasNoFileLine) {
-    const auto header = PrintHeaderLines(QString());
+    const auto header = printHeaderLines(QString());
     ASSERT_EQ(header.size(), 3u);
     EXPECT_EQ(header[1].text, QStringLiteral("       Wertan PHP wersja 1.0"));
     EXPECT_EQ(header[2].text, QStringLiteral(" "));
-    EXPECT_EQ(PrintJobLines(QString(), {}).size(), 3u);
-    EXPECT_EQ(PrintingStatusText(QString()), QStringLiteral("Drukuje "));
+    EXPECT_EQ(printJobLines(QString(), {}).size(), 3u);
+    EXPECT_EQ(printingStatusText(QString()), QStringLiteral("Drukuje "));
 }

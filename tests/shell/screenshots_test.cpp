@@ -1,8 +1,8 @@
 // Pictures of the options, go-to-line and find dialogs for docs/screenshots. Runs only when
 // WERTAN_SCREENSHOT_DIR names the folder to write them to.
 #include "main_window_harness.h"
-#include "settings/ui/program_options_window.h"
-#include "shell/ui/goto_line_window.h"
+#include "settings/ui/program_options_dialog.h"
+#include "shell/ui/goto_line_dialog.h"
 #include "shell/ui/search_dialogs.h"
 
 #include <QCheckBox>
@@ -31,7 +31,7 @@ TEST_F(Screenshots, DialogsForTheDocumentation) {
     const QDir out(folder);
 
     run("MenuTools_Options");
-    auto* options = window->findChild<TFormOptionMain2*>();
+    auto* options = window->findChild<ProgramOptionsDialog*>();
     ASSERT_NE(options, nullptr);
     // Every band opened, so the picture shows all fields.
     for (QToolButton* heading : options->findChildren<QToolButton*>())
@@ -45,7 +45,7 @@ TEST_F(Screenshots, DialogsForTheDocumentation) {
         "<?php\r\n$imie = \"Wertan\";\r\nif ($imie) {\r\n    echo $imie;\r\n}\r\n"
         "phpinfo();\r\n?>");
     run("MenuEdit_GoToLine");
-    auto* gotoLine = window->findChild<TFormGoNoLineNumber*>();
+    auto* gotoLine = window->findChild<GotoLineDialog*>();
     gotoLine->numberBox()->setValue(4);
     settle();
     EXPECT_TRUE(gotoLine->grab().save(out.filePath(QStringLiteral("goto_line_dialog.png"))));

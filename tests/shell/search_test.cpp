@@ -61,50 +61,50 @@ TEST(Search, FindInTextHonoursDirectionCaseAndWholeWords) {
         {0, {}, "longer than the text itself, which is thirty bytes", std::nullopt},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FindInText(text, c.needle, c.from, c.options), c.found)
+        EXPECT_EQ(findInText(text, c.needle, c.from, c.options), c.found)
             << c.needle << " from " << c.from << " back " << c.options.backwards;
 }
 
 TEST(Search, WordsIncludeUnderscoresDigitsAndLettersBeyondAscii) {
     const SearchOptions words{false, false, true};
-    EXPECT_EQ(FindInText("a_b", "a", 0, words), std::nullopt);
-    EXPECT_EQ(FindInText("a1", "a", 0, words), std::nullopt);
-    EXPECT_EQ(FindInText("\xB9"
+    EXPECT_EQ(findInText("a_b", "a", 0, words), std::nullopt);
+    EXPECT_EQ(findInText("a1", "a", 0, words), std::nullopt);
+    EXPECT_EQ(findInText("\xB9"
                          "a",
                          "a", 0, words),
               std::nullopt); // ą in Windows-1250
-    EXPECT_EQ(FindInText("\xC4\x85"
+    EXPECT_EQ(findInText("\xC4\x85"
                          "a",
                          "a", 0, words),
               std::nullopt); // ą in UTF-8
-    EXPECT_EQ(FindInText("(a)", "a", 0, words), (TextRange{1, 2}));
-    EXPECT_EQ(FindInText("x\r\na", "a", 0, words), (TextRange{3, 4}));
+    EXPECT_EQ(findInText("(a)", "a", 0, words), (TextRange{1, 2}));
+    EXPECT_EQ(findInText("x\r\na", "a", 0, words), (TextRange{3, 4}));
     // Letter case folds for ASCII only: Ą (0xA5) does not match ą (0xB9).
-    EXPECT_EQ(FindInText("\xA5", "\xB9", 0, {}), std::nullopt);
+    EXPECT_EQ(findInText("\xA5", "\xB9", 0, {}), std::nullopt);
 }
 
 TEST(Search, FindNextSelectsTheMatchOrLeavesEverythingAsItWas) {
     StringTarget editor("one two one two", 0);
     SearchDialogState find{"two", "", false, false, false};
-    EXPECT_TRUE(FindNext(find, editor));
+    EXPECT_TRUE(findNext(find, editor));
     EXPECT_EQ(editor.selection_, (TextRange{4, 7}));
     EXPECT_EQ(editor.caret(), 7u);
-    EXPECT_TRUE(FindNext(find, editor));
+    EXPECT_TRUE(findNext(find, editor));
     EXPECT_EQ(editor.selection_, (TextRange{12, 15}));
-    EXPECT_FALSE(FindNext(find, editor)); // no wrapping round, no change
+    EXPECT_FALSE(findNext(find, editor)); // no wrapping round, no change
     EXPECT_EQ(editor.selection_, (TextRange{12, 15}));
     EXPECT_EQ(editor.caret(), 15u);
 
     find.up = true; // going up, the caret lands at the start of the match
-    EXPECT_TRUE(FindNext(find, editor));
+    EXPECT_TRUE(findNext(find, editor));
     EXPECT_EQ(editor.selection_, (TextRange{12, 15}));
     EXPECT_EQ(editor.caret(), 12u);
-    EXPECT_TRUE(FindNext(find, editor));
+    EXPECT_TRUE(findNext(find, editor));
     EXPECT_EQ(editor.selection_, (TextRange{4, 7}));
 
     SearchDialogState empty{};
     StringTarget untouched("abc", 1);
-    EXPECT_FALSE(FindNext(empty, untouched));
+    EXPECT_FALSE(findNext(empty, untouched));
     EXPECT_EQ(untouched.caret(), 1u);
     EXPECT_EQ(untouched.selection_, (TextRange{}));
 }
@@ -112,8 +112,8 @@ TEST(Search, FindNextSelectsTheMatchOrLeavesEverythingAsItWas) {
 TEST(Search, ReplaceReplacesTheOccurrenceTheLastFindSelected) {
     StringTarget editor("a cat, a cat, a cat", 0);
     SearchDialogState dialog{"cat", "dog", false, false, false};
-    ASSERT_TRUE(FindNext(dialog, editor)); // selects the first "cat"
-    EXPECT_EQ(ReplaceNext(dialog, editor, false), 1);
+    ASSERT_TRUE(findNext(dialog, editor)); // selects the first "cat"
+    EXPECT_EQ(replaceNext(dialog, editor, false), 1);
     EXPECT_EQ(editor.text(), "a dog, a cat, a cat");
     EXPECT_TRUE(dialog.up); // the direction turned up and stays so
     EXPECT_EQ(editor.caret(), 5u);
@@ -122,11 +122,11 @@ TEST(Search, ReplaceReplacesTheOccurrenceTheLastFindSelected) {
     // With no occurrence before the caret, the first one after it is replaced.
     StringTarget fresh("a cat, a cat", 0);
     SearchDialogState again{"cat", "dog", false, false, false};
-    EXPECT_EQ(ReplaceNext(again, fresh, false), 1);
+    EXPECT_EQ(replaceNext(again, fresh, false), 1);
     EXPECT_EQ(fresh.text(), "a dog, a cat");
-    EXPECT_EQ(ReplaceNext(again, fresh, false), 1); // the next occurrence after the caret
+    EXPECT_EQ(replaceNext(again, fresh, false), 1); // the next occurrence after the caret
     EXPECT_EQ(fresh.text(), "a dog, a dog");
-    EXPECT_EQ(ReplaceNext(again, fresh, false), 0);
+    EXPECT_EQ(replaceNext(again, fresh, false), 0);
 }
 
 TEST(Search, ReplaceAllRunsFromTheFoundOccurrenceToTheEnd) {
@@ -134,7 +134,7 @@ TEST(Search, ReplaceAllRunsFromTheFoundOccurrenceToTheEnd) {
     // from there, so the first "x" stays.
     StringTarget editor("x x x x", 3);
     SearchDialogState dialog{"x", "yy", false, false, false};
-    EXPECT_EQ(ReplaceNext(dialog, editor, true), 3);
+    EXPECT_EQ(replaceNext(dialog, editor, true), 3);
     EXPECT_EQ(editor.text(), "x yy yy yy");
     EXPECT_EQ(editor.edits_, 3);
     EXPECT_EQ(editor.caret(), 10u);
@@ -142,20 +142,20 @@ TEST(Search, ReplaceAllRunsFromTheFoundOccurrenceToTheEnd) {
     // A replacement holding the search text is not searched again.
     StringTarget grow("ab ab", 0);
     SearchDialogState nest{"ab", "abab", false, false, false};
-    EXPECT_EQ(ReplaceNext(nest, grow, true), 2);
+    EXPECT_EQ(replaceNext(nest, grow, true), 2);
     EXPECT_EQ(grow.text(), "abab abab");
 
     // Match case and whole words hold for the replacing too; an empty replacement deletes.
     StringTarget words("Var var vars var", 0);
     SearchDialogState strict{"var", "", false, true, true};
-    EXPECT_EQ(ReplaceNext(strict, words, true), 2);
+    EXPECT_EQ(replaceNext(strict, words, true), 2);
     EXPECT_EQ(words.text(), "Var  vars ");
 }
 
 TEST(Search, ReplaceWithAnEmptySearchTextDoesNothing) {
     StringTarget editor("abc", 1);
     SearchDialogState dialog{"", "x", false, false, false};
-    EXPECT_EQ(ReplaceNext(dialog, editor, true), 0);
+    EXPECT_EQ(replaceNext(dialog, editor, true), 0);
     EXPECT_EQ(editor.text(), "abc");
     EXPECT_FALSE(dialog.up);
 }

@@ -85,9 +85,9 @@ TEST_F(SnippetCommands, PhpAndSqlBarsCarryTheirButtonsSideBySide) {
 TEST_F(SnippetCommands, NewOpenedAndCleanDocumentsGetTheBarsOfTheirKind) {
     const QString sql = fileIn("b.sql", "x\r\n");
     const QString html = fileIn("c.html", "x\r\n");
-    ws().OpenDocument(sql, QStringLiteral(".SQL"));
+    ws().openDocument(sql, QStringLiteral(".SQL"));
     EXPECT_EQ(barButtons(ws().activePage()).size(), 16);
-    ws().OpenDocument(html, QStringLiteral(".HTML"));
+    ws().openDocument(html, QStringLiteral(".HTML"));
     ASSERT_NE(ws().activePage()->keywordBar(), nullptr);
     EXPECT_TRUE(barButtons(ws().activePage()).isEmpty()) << "an HTML page has an empty bar";
     run("MenuFile_New");

@@ -14,11 +14,11 @@ std::string cp(const char* utf8) {
 } // namespace
 
 TEST(TagCase, LowersAsciiLettersOnlyWhenAsked) {
-    EXPECT_EQ(ApplyTagCase("<TD ALIGN=\"LEFT\">", false), "<TD ALIGN=\"LEFT\">");
-    EXPECT_EQ(ApplyTagCase("<TD ALIGN=\"LEFT\">", true), "<td align=\"left\">");
+    EXPECT_EQ(applyTagCase("<TD ALIGN=\"LEFT\">", false), "<TD ALIGN=\"LEFT\">");
+    EXPECT_EQ(applyTagCase("<TD ALIGN=\"LEFT\">", true), "<td align=\"left\">");
     // Windows-1250 capitals (Ą, Ś) are not ASCII and stay.
-    EXPECT_EQ(ApplyTagCase("#zkPHP \xA5\x8C", true), "#zkphp \xA5\x8C");
-    EXPECT_EQ(ApplyTagCase("", true), "");
+    EXPECT_EQ(applyTagCase("#zkPHP \xA5\x8C", true), "#zkphp \xA5\x8C");
+    EXPECT_EQ(applyTagCase("", true), "");
 }
 
 TEST(KeywordBars, CaptionsHintsAndInsertedText) {
@@ -28,8 +28,8 @@ TEST(KeywordBars, CaptionsHintsAndInsertedText) {
     const std::vector<const char*> sql = {"USE",    "CREATE", "DROP",    "SELECT", "DATABASE", "TABLE",
                                           "INSERT", "INTO",   "VALUES",  "WHERE",  "FROM",     "DELETE",
                                           "KEY",    "INDEX",  "REPLACE", "SHOW"};
-    const auto& phpBar = KeywordBarButtons(KeywordBarKind::Php);
-    const auto& sqlBar = KeywordBarButtons(KeywordBarKind::Sql);
+    const auto& phpBar = keywordBarButtons(KeywordBarKind::Php);
+    const auto& sqlBar = keywordBarButtons(KeywordBarKind::Sql);
     ASSERT_EQ(phpBar.size(), std::size_t(PhpBarLast + 1));
     ASSERT_EQ(sqlBar.size(), std::size_t(SqlBarLast + 1));
     ASSERT_EQ(php.size(), phpBar.size());
@@ -37,19 +37,19 @@ TEST(KeywordBars, CaptionsHintsAndInsertedText) {
     for (std::size_t i = 0; i < php.size(); ++i) {
         EXPECT_EQ(phpBar[i].caption, php[i]);
         EXPECT_EQ(phpBar[i].hint, i == 6 ? "" : std::string("Dodaje \"") + php[i] + "\" do kodu.") << i;
-        EXPECT_EQ(KeywordInsertText(phpBar[i]), std::string(php[i]) + " ");
+        EXPECT_EQ(keywordInsertText(phpBar[i]), std::string(php[i]) + " ");
     }
     for (std::size_t i = 0; i < sql.size(); ++i) {
         EXPECT_EQ(sqlBar[i].caption, sql[i]);
         EXPECT_EQ(sqlBar[i].hint, std::string("Dodaje \"") + sql[i] + "\" do kodu.");
-        EXPECT_EQ(KeywordInsertText(sqlBar[i]), std::string(sql[i]) + " ");
+        EXPECT_EQ(keywordInsertText(sqlBar[i]), std::string(sql[i]) + " ");
     }
     EXPECT_EQ(phpBar[7].hint, "Dodaje \"while\" do kodu.");
     EXPECT_EQ(sqlBar[3].hint, "Dodaje \"SELECT\" do kodu.");
 }
 
 TEST(KeywordBars, ButtonsSitSideBySideAsWideAsTheirCaptions) {
-    const auto places = LayoutKeywordBar(KeywordBarButtons(KeywordBarKind::Php), 8);
+    const auto places = layoutKeywordBar(keywordBarButtons(KeywordBarKind::Php), 8);
     ASSERT_EQ(places.size(), 14u);
     // "<?php" 40, "?>" 16, "if" 16, "else" 32 ...
     EXPECT_EQ(places[0].left, 0);
@@ -63,7 +63,7 @@ TEST(KeywordBars, ButtonsSitSideBySideAsWideAsTheirCaptions) {
         EXPECT_EQ(p.top, 4);
     for (std::size_t i = 1; i < places.size(); ++i)
         EXPECT_EQ(places[i].left, places[i - 1].left + places[i - 1].width + 1);
-    const auto big = LayoutKeywordBar(KeywordBarButtons(KeywordBarKind::Sql), 10);
+    const auto big = layoutKeywordBar(keywordBarButtons(KeywordBarKind::Sql), 10);
     EXPECT_EQ(big[0].width, 30);
     EXPECT_EQ(big[1].left, 31);
 }
@@ -121,25 +121,25 @@ TEST(Snippets, EveryTemplateInsertsItsExactLinesInBothTagCases) {
          {"<NOSCRIPT>", " ", "</NOSCRIPT>"},
          {"<noscript>", " ", "</noscript>"}},
     };
-    ASSERT_EQ(std::size(cases), AllSnippets().size());
+    ASSERT_EQ(std::size(cases), allSnippets().size());
     for (const auto& c : cases) {
         const Lines& lower = c.lower.empty() ? c.upper : c.lower; // the PHP templates never change case
-        EXPECT_EQ(GetSnippet(c.id).caption, c.caption);
-        EXPECT_EQ(SnippetInsertLines(c.id, false), c.upper) << c.caption;
-        EXPECT_EQ(SnippetInsertLines(c.id, true), lower) << c.caption;
-        EXPECT_EQ(GetSnippet(c.id).hasAction, c.id != SnippetId::ElseIfBlock) << c.caption;
+        EXPECT_EQ(getSnippet(c.id).caption, c.caption);
+        EXPECT_EQ(snippetInsertLines(c.id, false), c.upper) << c.caption;
+        EXPECT_EQ(snippetInsertLines(c.id, true), lower) << c.caption;
+        EXPECT_EQ(getSnippet(c.id).hasAction, c.id != SnippetId::ElseIfBlock) << c.caption;
     }
 }
 
 TEST(Snippets, HintsOfTheTemplateItems) {
-    EXPECT_EQ(GetSnippet(SnippetId::PhpInfo).hint, cp("Wstawia funkcję wyświetlającą informacje o php."));
-    EXPECT_EQ(GetSnippet(SnippetId::JavaScriptTags).hint,
+    EXPECT_EQ(getSnippet(SnippetId::PhpInfo).hint, cp("Wstawia funkcję wyświetlającą informacje o php."));
+    EXPECT_EQ(getSnippet(SnippetId::JavaScriptTags).hint,
               cp("Wstawia słowa kluczowe skryptu JavaScript do aktualnego dokumentu."));
-    EXPECT_EQ(GetSnippet(SnippetId::NoScriptTags).hint,
+    EXPECT_EQ(getSnippet(SnippetId::NoScriptTags).hint,
               cp("Wstawia słowa kluczowe skrypu, dla przeglądarek nie obsługujących JavaScript'u"));
     // The bytes are Windows-1250: ę 0xEA, ś 0x9C, ą 0xB9.
-    EXPECT_NE(GetSnippet(SnippetId::PhpInfo).hint.find("funkcj\xEA wy\x9Cwietlaj\xB9"), std::string::npos);
-    EXPECT_EQ(GetSnippet(SnippetId::Function).hint, "");
+    EXPECT_NE(getSnippet(SnippetId::PhpInfo).hint.find("funkcj\xEA wy\x9Cwietlaj\xB9"), std::string::npos);
+    EXPECT_EQ(getSnippet(SnippetId::Function).hint, "");
 }
 
 TEST(Snippets, SubMenusHoldTheirItemsAndSeparatorsInOrder) {
@@ -147,16 +147,16 @@ TEST(Snippets, SubMenusHoldTheirItemsAndSeparatorsInOrder) {
     auto captions = [](const SnippetMenu& menu) {
         Lines out;
         for (const auto& e : menu.entries)
-            out.push_back(e.separator ? "-" : GetSnippet(e.id).caption);
+            out.push_back(e.separator ? "-" : getSnippet(e.id).caption);
         return out;
     };
-    EXPECT_EQ(ConditionalSnippetMenu().caption, "Funkcja warunkowa");
-    EXPECT_EQ(captions(ConditionalSnippetMenu()),
+    EXPECT_EQ(conditionalSnippetMenu().caption, "Funkcja warunkowa");
+    EXPECT_EQ(captions(conditionalSnippetMenu()),
               (Lines{"if { }", "if { } else { }", "if { } else if { } ", "-", "else if { }", "-",
                      "if { } else if { } else { }", "-", "if: ", "if:   else:", "if:   else if:   ", "-",
                      "else if:", "-", "if:   else if:   else:", "-", "endif;"}));
-    EXPECT_EQ(SwitchSnippetMenu().caption, "Funkcja wyboru");
-    EXPECT_EQ(captions(SwitchSnippetMenu()), (Lines{"switch: case:", "switch: case: default:"}));
-    EXPECT_EQ(LoopSnippetMenu().caption, "P\xEAtle");
-    EXPECT_EQ(captions(LoopSnippetMenu()), (Lines{"for", "while { }", "while:", "do { }", "-", "endwhile;"}));
+    EXPECT_EQ(switchSnippetMenu().caption, "Funkcja wyboru");
+    EXPECT_EQ(captions(switchSnippetMenu()), (Lines{"switch: case:", "switch: case: default:"}));
+    EXPECT_EQ(loopSnippetMenu().caption, "P\xEAtle");
+    EXPECT_EQ(captions(loopSnippetMenu()), (Lines{"for", "while { }", "while:", "do { }", "-", "endwhile;"}));
 }

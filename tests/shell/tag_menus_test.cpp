@@ -20,7 +20,7 @@ std::string numberedLines(int count) {
 TagMenu loadDelivered(const char* name) {
     TagMenu menu;
     QString error;
-    EXPECT_TRUE(LoadTagMenu(QStringLiteral(WERTAN_PROGRAM_SOURCE_DIR "/data/") + QString::fromLatin1(name),
+    EXPECT_TRUE(loadTagMenu(QStringLiteral(WERTAN_PROGRAM_SOURCE_DIR "/data/") + QString::fromLatin1(name),
                             &menu, &error))
         << error.toStdString();
     return menu;
@@ -43,12 +43,12 @@ TEST(TagMenus, SplitsLinesAtCrLfLfAndCr) {
         {"x\r\r\n", {"x", ""}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SplitTagFileLines(c.bytes), c.lines) << c.bytes;
+        EXPECT_EQ(splitTagFileLines(c.bytes), c.lines) << c.bytes;
 }
 
 TEST(TagMenus, EntriesAreLinePairsAndAnOddLastLineIsIgnored) {
     const TagMenu menu =
-        ParseTagMenu("Nag\xB3\xF3wek &1\r\n<H1>\r\n-\r\n-\r\n&Pogrubienie\r\n<B>\r\norphan\r\n");
+        parseTagMenu("Nag\xB3\xF3wek &1\r\n<H1>\r\n-\r\n-\r\n&Pogrubienie\r\n<B>\r\norphan\r\n");
     ASSERT_EQ(menu.entries.size(), 3u);
     EXPECT_EQ(menu.ignoredLines, 1);
     EXPECT_EQ(menu.entries[0].caption, "Nag\xB3\xF3wek &1");
@@ -57,14 +57,14 @@ TEST(TagMenus, EntriesAreLinePairsAndAnOddLastLineIsIgnored) {
     EXPECT_TRUE(menu.entries[1].isSeparator());
     EXPECT_EQ(menu.entries[2].caption, "&Pogrubienie");
 
-    EXPECT_TRUE(ParseTagMenu("").entries.empty());
-    EXPECT_EQ(ParseTagMenu("only\r\n").ignoredLines, 1);
-    EXPECT_EQ(ParseTagMenu(numberedLines(5)).entries.size(), 2u);
+    EXPECT_TRUE(parseTagMenu("").entries.empty());
+    EXPECT_EQ(parseTagMenu("only\r\n").ignoredLines, 1);
+    EXPECT_EQ(parseTagMenu(numberedLines(5)).entries.size(), 2u);
     // Blank lines count like any other line.
-    const TagMenu blanks = ParseTagMenu("\r\n<P>\r\n");
+    const TagMenu blanks = parseTagMenu("\r\n<P>\r\n");
     ASSERT_EQ(blanks.entries.size(), 1u);
     EXPECT_EQ(blanks.entries[0].caption, "");
-    EXPECT_FALSE(ParseTagMenu("- \r\nx\r\n").entries[0].isSeparator());
+    EXPECT_FALSE(parseTagMenu("- \r\nx\r\n").entries[0].isSeparator());
 }
 
 TEST(TagMenus, AtMost128EntriesAreRead) {
@@ -74,7 +74,7 @@ TEST(TagMenus, AtMost128EntriesAreRead) {
         int ignored;
     } cases[] = {{254, 127, 0}, {255, 127, 1}, {256, 128, 0}, {257, 128, 1}, {258, 128, 2}, {600, 128, 344}};
     for (const auto& c : cases) {
-        const TagMenu menu = ParseTagMenu(numberedLines(c.lines));
+        const TagMenu menu = parseTagMenu(numberedLines(c.lines));
         EXPECT_EQ(menu.entries.size(), c.entries) << c.lines;
         EXPECT_EQ(menu.ignoredLines, c.ignored) << c.lines;
         EXPECT_EQ(menu.entries.back().text, "line" + std::to_string(2 * c.entries)) << c.lines;
@@ -115,19 +115,19 @@ TEST(TagMenus, LoadingAMissingFileFailsWithTheReason) {
     TagMenu menu;
     menu.entries.push_back({"stale", "stale"});
     QString error;
-    EXPECT_FALSE(LoadTagMenu(path, &menu, &error));
+    EXPECT_FALSE(loadTagMenu(path, &menu, &error));
     EXPECT_TRUE(menu.entries.empty());
     EXPECT_TRUE(error.startsWith(QStringLiteral("Nie można otworzyć pliku ") + path)) << error.toStdString();
 
     dir.write(QStringLiteral("data/styltags.dat"), QByteArray("&Akapit\r\n<P>\r\n"));
     error.clear();
-    ASSERT_TRUE(LoadTagMenu(path, &menu, &error));
+    ASSERT_TRUE(loadTagMenu(path, &menu, &error));
     EXPECT_TRUE(error.isEmpty());
     ASSERT_EQ(menu.entries.size(), 1u);
     EXPECT_EQ(menu.entries[0].insertText(true), "<p>");
 
     // A folder in the file's place cannot be read either.
-    EXPECT_FALSE(LoadTagMenu(dir.path(), &menu, &error));
+    EXPECT_FALSE(loadTagMenu(dir.path(), &menu, &error));
     EXPECT_TRUE(menu.entries.empty());
 }
 
@@ -151,7 +151,7 @@ TEST(DeliveredTagFiles, AreWindows1250PairsWithCrLfLineEnds) {
                     << name << " at " << i;
             }
         }
-        const TagMenu menu = ParseTagMenu(s);
+        const TagMenu menu = parseTagMenu(s);
         EXPECT_EQ(menu.ignoredLines, 0) << name;
         EXPECT_GT(menu.entries.size(), 10u) << name;
         EXPECT_LE(menu.entries.size(), std::size_t(kMaxTagMenuEntries)) << name;

@@ -25,11 +25,11 @@ TEST(CountedText, WritesLengthTextAndZerosCutToTheCapacity) {
     };
     for (const auto& c : cases) {
         std::string out = "pre";
-        AppendCountedText(out, c.text, c.capacity);
+        appendCountedText(out, c.text, c.capacity);
         EXPECT_EQ(out, "pre" + c.bytes) << c.text;
     }
     std::string full;
-    AppendCountedText(full, std::string(300, 'x'), 255);
+    appendCountedText(full, std::string(300, 'x'), 255);
     ASSERT_EQ(full.size(), 256u);
     EXPECT_EQ(static_cast<unsigned char>(full[0]), 255);
 }
@@ -57,5 +57,5 @@ TEST(CountedText, ReadsOnlyTheCountedBytes) {
         {"", 4, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ReadCountedText(c.field, c.capacity), c.text);
+        EXPECT_EQ(readCountedText(c.field, c.capacity), c.text);
 }

@@ -8,13 +8,13 @@ TEST(TextToBool, AcceptsTrueAndTakInAnyCase) {
     const struct {
         const char* text;
         bool expected;
-    } cases[] = {{"tak", true},  {"Tak", true},   {"TAK", true},    {"true", true}, {"TRUE", true},
-                 {"tRuE", true}, {"1", false},    {"yes", false},   {" TRUE", false}, {"", false},
-                 {"False", false}, {"TAK ", false}};
+    } cases[] = {{"tak", true},    {"Tak", true},  {"TAK", true},    {"true", true},
+                 {"TRUE", true},   {"tRuE", true}, {"1", false},     {"yes", false},
+                 {" TRUE", false}, {"", false},    {"False", false}, {"TAK ", false}};
     for (const auto& c : cases)
-        EXPECT_EQ(TextToBool(c.text), c.expected) << '"' << c.text << '"';
-    EXPECT_EQ(BoolToText(true), "True");
-    EXPECT_EQ(BoolToText(false), "False");
+        EXPECT_EQ(textToBool(c.text), c.expected) << '"' << c.text << '"';
+    EXPECT_EQ(boolToText(true), "True");
+    EXPECT_EQ(boolToText(false), "False");
 }
 
 TEST(FindTextNoCase, FindsFromStartPositionIgnoringAsciiCase) {
@@ -22,33 +22,29 @@ TEST(FindTextNoCase, FindsFromStartPositionIgnoringAsciiCase) {
         std::string needle, line;
         int start, expected;
     } cases[] = {
-        {"abc", "xxABCxx", 1, 3},
-        {"abc", "xxABCxx", 0, 3},
-        {"abc", "xxABCxx", 3, 3},
-        {"abc", "xxABCxx", 4, -1},
-        {"#zkint", "  #ZKINT(x)", 1, 3},
-        {"ABC", "abc", 1, 1},
-        {"abc", "xxab", 1, -1},           // the needle runs past the end
-        {"", "abc", 1, -1},               // an empty needle never matches
-        {"a", "", 0, -1},                 // nor does an empty line
-        {"\xB1", "\xA1", 1, -1},          // Polish capital A-ogonek against its small letter
-        {"\xA1", "x\xA1", 1, 2},          // the same Polish byte matches itself
+        {"abc", "xxABCxx", 1, 3},  {"abc", "xxABCxx", 0, 3},        {"abc", "xxABCxx", 3, 3},
+        {"abc", "xxABCxx", 4, -1}, {"#zkint", "  #ZKINT(x)", 1, 3}, {"ABC", "abc", 1, 1},
+        {"abc", "xxab", 1, -1},  // the needle runs past the end
+        {"", "abc", 1, -1},      // an empty needle never matches
+        {"a", "", 0, -1},        // nor does an empty line
+        {"\xB1", "\xA1", 1, -1}, // Polish capital A-ogonek against its small letter
+        {"\xA1", "x\xA1", 1, 2}, // the same Polish byte matches itself
         {"abc", "abc", 2, -1},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FindTextNoCase(c.needle, c.line, c.start), c.expected) << c.needle << " in " << c.line;
+        EXPECT_EQ(findTextNoCase(c.needle, c.line, c.start), c.expected) << c.needle << " in " << c.line;
 }
 
 TEST(FindTextNoCase, KeepsLengthsInEightBits) {
     // A line of 300 characters is searched only from the start to position 44 (300 modulo 256).
     std::string line(300, '.');
     line.replace(43, 2, "ab"); // positions 44-45
-    EXPECT_EQ(FindTextNoCase("ab", line, 1), 44);
+    EXPECT_EQ(findTextNoCase("ab", line, 1), 44);
     std::string late(300, '.');
     late.replace(100, 2, "ab");
-    EXPECT_EQ(FindTextNoCase("ab", late, 1), -1);
+    EXPECT_EQ(findTextNoCase("ab", late, 1), -1);
     // A needle of 256 characters has length 0 modulo 256 and never matches.
-    EXPECT_EQ(FindTextNoCase(std::string(256, 'a'), std::string(10, 'a'), 1), -1);
+    EXPECT_EQ(findTextNoCase(std::string(256, 'a'), std::string(10, 'a'), 1), -1);
 }
 
 TEST(CopyRange, CopiesCountPlusOneCharacters) {
@@ -61,11 +57,12 @@ TEST(CopyRange, CopiesCountPlusOneCharacters) {
         {"[ftp]/dir/a.php", 6, 0, "/dir/a.php"},
         {"", 1, 4, ""},
         {std::string(260, 'x'), 250, 10, ""}, // the end wraps below the start
-        {"abc", 2, 10, "bc"},                  // past the end contributes nothing
+        {"abc", 2, 10, "bc"},                 // past the end contributes nothing
         {"abcdef", 3, 0, "cdef"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CopyRange(c.text, c.start, c.count), c.expected) << c.text << ' ' << c.start << ' ' << c.count;
+        EXPECT_EQ(copyRange(c.text, c.start, c.count), c.expected)
+            << c.text << ' ' << c.start << ' ' << c.count;
 }
 
 TEST(ExtractBetween, ReturnsLowerCasedTextBetweenDelimiters) {
@@ -85,7 +82,7 @@ TEST(ExtractBetween, ReturnsLowerCasedTextBetweenDelimiters) {
         {'(', ')', "(a)", 5, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ExtractBetween(c.open, c.close, c.text, c.start), c.expected) << c.text;
+        EXPECT_EQ(extractBetween(c.open, c.close, c.text, c.start), c.expected) << c.text;
 }
 
 TEST(Colours, FormatAsHtmlHexInRedGreenBlueOrder) {
@@ -97,37 +94,37 @@ TEST(Colours, FormatAsHtmlHexInRedGreenBlueOrder) {
         {0x563412, "123456"}, {0xFFFFFF, "FFFFFF"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ColorToHtmlHex(c.color), c.expected);
-    EXPECT_EQ(ReverseHexPairs("123456"), "563412");
+        EXPECT_EQ(colorToHtmlHex(c.color), c.expected);
+    EXPECT_EQ(reverseHexPairs("123456"), "563412");
 }
 
 TEST(LanguageToCode, MapsTheFiveNamesExactly) {
-    EXPECT_EQ(LanguageToCode("Polski"), "pl");
-    EXPECT_EQ(LanguageToCode("Angielski"), "en");
-    EXPECT_EQ(LanguageToCode("Ameryka\xF1ski angielski"), "en-us");
-    EXPECT_EQ(LanguageToCode("Niemiecki"), "de");
-    EXPECT_EQ(LanguageToCode("Francuski"), "fr");
-    EXPECT_EQ(LanguageToCode("polski"), "pl");
-    EXPECT_EQ(LanguageToCode("niemiecki"), "pl");
-    EXPECT_EQ(LanguageToCode(""), "pl");
+    EXPECT_EQ(languageToCode("Polski"), "pl");
+    EXPECT_EQ(languageToCode("Angielski"), "en");
+    EXPECT_EQ(languageToCode("Ameryka\xF1ski angielski"), "en-us");
+    EXPECT_EQ(languageToCode("Niemiecki"), "de");
+    EXPECT_EQ(languageToCode("Francuski"), "fr");
+    EXPECT_EQ(languageToCode("polski"), "pl");
+    EXPECT_EQ(languageToCode("niemiecki"), "pl");
+    EXPECT_EQ(languageToCode(""), "pl");
 }
 
 TEST(PathPieces, ExtractFileNameAndDirectory) {
-    EXPECT_EQ(ExtractUrlFileName("/pub/www/index.php3"), "index.php3");
-    EXPECT_EQ(ExtractUrlFileName("index.php3"), "index.php3");
-    EXPECT_EQ(ExtractUrlFileName("ftp:index.php3"), "index.php3");
-    EXPECT_EQ(ExtractUrlFileName("/pub/"), "");
-    EXPECT_EQ(ExtractDosPath("C:\\strony\\a.php"), "C:\\strony\\");
-    EXPECT_EQ(ExtractDosPath("C:a.php"), "C:");
-    EXPECT_EQ(ExtractDosPath("a.php"), "");
+    EXPECT_EQ(extractUrlFileName("/pub/www/index.php3"), "index.php3");
+    EXPECT_EQ(extractUrlFileName("index.php3"), "index.php3");
+    EXPECT_EQ(extractUrlFileName("ftp:index.php3"), "index.php3");
+    EXPECT_EQ(extractUrlFileName("/pub/"), "");
+    EXPECT_EQ(extractDosPath("C:\\strony\\a.php"), "C:\\strony\\");
+    EXPECT_EQ(extractDosPath("C:a.php"), "C:");
+    EXPECT_EQ(extractDosPath("a.php"), "");
 }
 
 TEST(RemoveChar, RemovesEveryOccurrence) {
-    EXPECT_EQ(RemoveChar('&', "$PHP_&SELF"), "$PHP_SELF");
-    EXPECT_EQ(RemoveChar('&', "&&a&"), "a");
-    EXPECT_EQ(RemoveChar('&', ""), "");
+    EXPECT_EQ(removeChar('&', "$PHP_&SELF"), "$PHP_SELF");
+    EXPECT_EQ(removeChar('&', "&&a&"), "a");
+    EXPECT_EQ(removeChar('&', ""), "");
     // Only the first (length modulo 256) characters are walked.
-    EXPECT_EQ(RemoveChar('&', std::string(257, 'x')), "x");
+    EXPECT_EQ(removeChar('&', std::string(257, 'x')), "x");
 }
 
 TEST(ClearGrid, EmptiesMovableCellsAndShrinks) {
@@ -135,7 +132,7 @@ TEST(ClearGrid, EmptiesMovableCellsAndShrinks) {
     for (int c = 0; c < 3; ++c)
         for (int r = 0; r < 5; ++r)
             grid.cell(c, r) = std::to_string(c) + std::to_string(r);
-    ClearGrid(grid, false, false);
+    clearGrid(grid, false, false);
     EXPECT_EQ(grid.columnCount, 3);
     EXPECT_EQ(grid.rowCount, 5);
     for (int r = 1; r < 5; ++r) {
@@ -144,7 +141,7 @@ TEST(ClearGrid, EmptiesMovableCellsAndShrinks) {
         EXPECT_EQ(grid.cell(2, r), "");
     }
     EXPECT_EQ(grid.cell(1, 0), "10");
-    ClearGrid(grid, true, true);
+    clearGrid(grid, true, true);
     EXPECT_EQ(grid.columnCount, 2);
     EXPECT_EQ(grid.rowCount, 2);
     EXPECT_EQ(grid.cell(0, 1), "01");
@@ -152,7 +149,7 @@ TEST(ClearGrid, EmptiesMovableCellsAndShrinks) {
 
 TEST(ClearTextArray, EmptiesUpToTheHighestIndex) {
     std::vector<std::string> texts(300, "x");
-    ClearTextArray(texts, 255);
+    clearTextArray(texts, 255);
     EXPECT_EQ(texts[0], "");
     EXPECT_EQ(texts[255], "");
     EXPECT_EQ(texts[256], "x");

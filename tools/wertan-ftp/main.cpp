@@ -16,7 +16,7 @@
 
 namespace {
 
-using wertan::ftp::TFtpClient;
+using wertan::ftp::FtpClient;
 
 const char* const kHelp =
     "Użycie: wertan-ftp --host H [--port P] --user U [--password W] [--active|--passive] POLECENIE...\n"
@@ -163,35 +163,35 @@ QString localName(const std::string& bytes) {
 }
 
 // Runs one command; false when its request failed (the reason is written to standard error).
-bool run(TFtpClient& client, const Command& command, const QTemporaryDir& scratch) {
+bool run(FtpClient& client, const Command& command, const QTemporaryDir& scratch) {
     const std::string& name = command.name;
     bool ok = false;
     if (name == "ls") {
-        client.HostFileName = command.args.empty() ? std::string() : command.args[0];
-        client.LocalFileName = scratch.filePath(QStringLiteral("listing.txt"));
-        ok = client.Dir();
+        client.hostFileName = command.args.empty() ? std::string() : command.args[0];
+        client.localFileName = scratch.filePath(QStringLiteral("listing.txt"));
+        ok = client.dir();
         if (ok) {
-            QFile listing(client.LocalFileName);
+            QFile listing(client.localFileName);
             if (listing.open(QIODevice::ReadOnly)) writeOut(listing.readAll().toStdString());
         }
     } else if (name == "pwd") {
-        ok = client.Pwd();
-        if (ok) writeOut(client.ReplyDirectory() + "\n");
+        ok = client.pwd();
+        if (ok) writeOut(client.replyDirectory() + "\n");
     } else if (name == "cd") {
-        client.HostDirName = command.args[0];
-        ok = client.Cwd();
+        client.hostDirName = command.args[0];
+        ok = client.cwd();
     } else if (name == "mkdir") {
-        client.HostFileName = command.args[0];
-        ok = client.Mkd();
+        client.hostFileName = command.args[0];
+        ok = client.mkd();
     } else if (name == "size") {
-        client.HostFileName = command.args[0];
-        ok = client.Size();
-        if (ok) writeOut(std::to_string(client.ReplySize()) + "\n");
+        client.hostFileName = command.args[0];
+        ok = client.size();
+        if (ok) writeOut(std::to_string(client.replySize()) + "\n");
     } else if (name == "get") {
-        client.HostFileName = command.args[0];
+        client.hostFileName = command.args[0];
         QString local = localName(command.args[1]);
         if (QFileInfo(local).isDir()) {
-            const std::optional<QString> inside = wertan::ftp::LocalFileInFolder(local, command.args[0]);
+            const std::optional<QString> inside = wertan::ftp::localFileInFolder(local, command.args[0]);
             if (!inside) {
                 writeErr("wertan-ftp: get: nazwa z serwera nie wskazuje pliku w katalogu " + command.args[1] +
                          ": " + command.args[0] + "\n");
@@ -199,17 +199,17 @@ bool run(TFtpClient& client, const Command& command, const QTemporaryDir& scratc
             }
             local = *inside;
         }
-        client.LocalFileName = local;
-        ok = client.Get();
+        client.localFileName = local;
+        ok = client.get();
     } else if (name == "put") {
-        client.LocalFileName = localName(command.args[0]);
-        client.HostFileName = command.args[1];
-        ok = client.Put();
+        client.localFileName = localName(command.args[0]);
+        client.hostFileName = command.args[1];
+        ok = client.put();
     } else if (name == "rm") {
-        client.HostFileName = command.args[0];
-        ok = client.Dele();
+        client.hostFileName = command.args[0];
+        ok = client.dele();
     }
-    if (!ok) writeErr("wertan-ftp: " + name + ": " + client.ErrorMessage() + "\n");
+    if (!ok) writeErr("wertan-ftp: " + name + ": " + client.errorMessage() + "\n");
     return ok;
 }
 
@@ -238,16 +238,16 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    TFtpClient client;
-    client.HostName = options.host;
-    client.Port = options.port;
-    client.UserName = options.user;
-    client.PassWord = options.password;
-    client.Passive = options.passive;
-    client.OnDisplay = [](const std::string& line) { writeErr(line + "\n"); };
+    FtpClient client;
+    client.hostName = options.host;
+    client.port = options.port;
+    client.userName = options.user;
+    client.password = options.password;
+    client.passive = options.passive;
+    client.onDisplay = [](const std::string& line) { writeErr(line + "\n"); };
 
-    if (!client.Connect()) {
-        writeErr("wertan-ftp: połączenie: " + client.ErrorMessage() + "\n");
+    if (!client.connectToServer()) {
+        writeErr("wertan-ftp: połączenie: " + client.errorMessage() + "\n");
         return 1;
     }
     bool allOk = true;
@@ -257,8 +257,8 @@ int main(int argc, char** argv) {
             break;
         }
     }
-    if (client.Connected() && !client.Quit()) {
-        writeErr("wertan-ftp: zakończenie sesji: " + client.ErrorMessage() + "\n");
+    if (client.connected() && !client.Quit()) {
+        writeErr("wertan-ftp: zakończenie sesji: " + client.errorMessage() + "\n");
         allOk = false;
     }
     return allOk ? 0 : 1;

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     using namespace wertan::lexers;
     if (argc < 2 || argc > 3) return Usage();
     Language language;
-    if (!LanguageFromTag(argv[1], language)) return Usage();
+    if (!languageFromTag(argv[1], language)) return Usage();
 
     std::string text;
     FILE* input = argc == 3 ? std::fopen(argv[2], "rb") : stdin;
@@ -38,13 +38,13 @@ int main(int argc, char** argv) {
     }
 
     // Written line by line so a large file needs no second copy of its dump.
-    const LineLexer lex = LexerFor(language);
+    const LineLexer lex = lexerFor(language);
     TokenBuffer tokens;
     LineState state;
     std::string out;
-    for (std::string_view line : SplitLines(text)) {
+    for (std::string_view line : splitLines(text)) {
         state = lex(line, state, tokens);
-        AppendTokenDump(out, line, tokens.view());
+        appendTokenDump(out, line, tokens.view());
         if (out.size() >= (1u << 16)) {
             std::fwrite(out.data(), 1, out.size(), stdout);
             out.clear();

@@ -51,9 +51,9 @@ constexpr auto kClass = [] {
             k = kCr;
         else if (c <= 32)
             k = kBlank;
-        else if (IsAsciiLetter(c) || c == '_')
+        else if (isAsciiLetter(c) || c == '_')
             k = kWord;
-        else if (IsDigit(c))
+        else if (isDigit(c))
             k = kDigitStart;
         else if (c == '#' || c == '$')
             k = kHexStart;
@@ -71,16 +71,16 @@ constexpr auto kClass = [] {
 }();
 
 constexpr auto kNumberChar =
-    MakeByteSet([](int c) { return IsDigit(c) || c == '.' || c == 'E' || c == 'e'; });
+    makeByteSet([](int c) { return isDigit(c) || c == '.' || c == 'E' || c == 'e'; });
 
 } // namespace
 
-std::span<const std::string_view> CssKeyWords() {
+std::span<const std::string_view> cssKeyWords() {
     return kKeyWords;
 }
 
-LineState LexCssLine(std::string_view line, LineState state, TokenBuffer& tokens) {
-    CheckLineLength(line.size());
+LineState lexCssLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+    checkLineLength(line.size());
     const auto* s = reinterpret_cast<const Byte*>(line.data());
     const std::size_t n = line.size();
     constexpr auto npos = std::string_view::npos;
@@ -89,7 +89,7 @@ LineState LexCssLine(std::string_view line, LineState state, TokenBuffer& tokens
     std::size_t pos = 0;
 
     if (mode == CssMode::BlockComment && n > 0) {
-        const std::size_t end = FindCommentEnd(s, n, 0);
+        const std::size_t end = findCommentEnd(s, n, 0);
         if (end == npos) {
             out.add(0, n, Attribute::Comment);
             return LineState{Byte(mode)};
@@ -155,7 +155,7 @@ LineState LexCssLine(std::string_view line, LineState state, TokenBuffer& tokens
         case kSlash:
             if (next == '*') {
                 attribute = Attribute::Comment;
-                const std::size_t end = FindCommentEnd(s, n, pos + 1);
+                const std::size_t end = findCommentEnd(s, n, pos + 1);
                 if (end == npos) {
                     pos = n;
                     mode = CssMode::BlockComment;

@@ -15,8 +15,8 @@ enum class CssMode : std::uint8_t {
     BlockComment = 1,
 };
 
-LineState LexCssLine(std::string_view line, LineState state, TokenBuffer& tokens);
+LineState lexCssLine(std::string_view line, LineState state, TokenBuffer& tokens);
 
-std::span<const std::string_view> CssKeyWords();
+std::span<const std::string_view> cssKeyWords();
 
 } // namespace wertan::lexers

@@ -14,14 +14,14 @@ namespace {
 constexpr auto npos = std::string_view::npos;
 
 // Bytes that end a text token: control characters, "<" and "&" (where an entity may begin).
-constexpr auto kTextStop = MakeByteSet([](int c) { return c < 32 || c == '<' || c == '&'; });
+constexpr auto kTextStop = makeByteSet([](int c) { return c < 32 || c == '<' || c == '&'; });
 // Bytes that continue a run of blanks; unlike the other languages a tab ends the run.
-constexpr auto kHtmlBlankRun = MakeByteSet([](int c) { return kBlankRun[std::size_t(c)] && c != '\t'; });
-constexpr auto kTagNameChar = MakeByteSet([](int c) { return IsAsciiLetter(c) || c == '!' || c == '/'; });
+constexpr auto kHtmlBlankRun = makeByteSet([](int c) { return kBlankRun[std::size_t(c)] && c != '\t'; });
+constexpr auto kTagNameChar = makeByteSet([](int c) { return isAsciiLetter(c) || c == '!' || c == '/'; });
 // Bytes that end an unquoted value: blanks, control characters and ">".
-constexpr auto kValueStop = MakeByteSet([](int c) { return c <= 32 || c == '>'; });
+constexpr auto kValueStop = makeByteSet([](int c) { return c <= 32 || c == '>'; });
 // Bytes that end an attribute name.
-constexpr auto kNameStop = MakeByteSet([](int c) { return c <= 32 || c == '"' || c == '=' || c == '>'; });
+constexpr auto kNameStop = makeByteSet([](int c) { return c <= 32 || c == '"' || c == '=' || c == '>'; });
 
 enum Class : Byte {
     kByState, // chosen by the scan state
@@ -79,8 +79,8 @@ std::size_t FindEndMark(const Byte* s, std::size_t n, std::size_t from, std::str
 
 } // namespace
 
-LineState LexHtmlLine(std::string_view line, LineState state, TokenBuffer& tokens) {
-    CheckLineLength(line.size());
+LineState lexHtmlLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+    checkLineLength(line.size());
     const auto* s = reinterpret_cast<const Byte*>(line.data());
     const std::size_t n = line.size();
     TokenWriter out(tokens, n);
@@ -105,7 +105,7 @@ LineState LexHtmlLine(std::string_view line, LineState state, TokenBuffer& token
         }
 
         if (mode == HtmlMode::Text && c >= 32 && c != '<') {
-            if (c == '&' && MatchHtmlEntity(s + pos, n - pos) != 0) {
+            if (c == '&' && matchHtmlEntity(s + pos, n - pos) != 0) {
                 mode = HtmlMode::EntityPending;
                 continue;
             }
@@ -117,7 +117,7 @@ LineState LexHtmlLine(std::string_view line, LineState state, TokenBuffer& token
                     continue;
                 }
                 if (b != '&') break;
-                if (MatchHtmlEntity(s + pos, n - pos) != 0) {
+                if (matchHtmlEntity(s + pos, n - pos) != 0) {
                     mode = HtmlMode::EntityPending;
                     break;
                 }
@@ -177,7 +177,7 @@ LineState LexHtmlLine(std::string_view line, LineState state, TokenBuffer& token
             // there after all (possible only from a made-up start state) is text too.
             pos = start;
             if (mode == HtmlMode::EntityPending) {
-                if (const std::size_t length = MatchHtmlEntity(s + pos, n - pos)) {
+                if (const std::size_t length = matchHtmlEntity(s + pos, n - pos)) {
                     pos += length;
                     out.add(start, pos, Attribute::EscapeAmpersand);
                 }
@@ -194,7 +194,7 @@ LineState LexHtmlLine(std::string_view line, LineState state, TokenBuffer& token
                 mode = HtmlMode::InsideTag;
                 if (pos > start)
                     out.add(start, pos,
-                            IsHtmlTagName(s + start, pos - start) ? Attribute::ReservedWord
+                            isHtmlTagName(s + start, pos - start) ? Attribute::ReservedWord
                                                                   : Attribute::UnknownWord);
             } else if (mode == HtmlMode::ValueExpected) {
                 while (pos < n && !kValueStop[s[pos]])

@@ -19,6 +19,6 @@ enum class HtmlMode : std::uint8_t {
     EntityPending = 6, // an entity begins at the scan position
 };
 
-LineState LexHtmlLine(std::string_view line, LineState state, TokenBuffer& tokens);
+LineState lexHtmlLine(std::string_view line, LineState state, TokenBuffer& tokens);
 
 } // namespace wertan::lexers

@@ -95,16 +95,16 @@ static_assert(kEntityCount == 151);
 
 } // namespace
 
-std::span<const std::string_view> HtmlTagNames() {
+std::span<const std::string_view> htmlTagNames() {
     return kTagNames;
 }
-std::span<const std::string_view> HtmlEntities() {
+std::span<const std::string_view> htmlEntities() {
     return kEntities;
 }
 
 namespace detail {
 
-std::size_t MatchHtmlEntity(const Byte* text, std::size_t available) noexcept {
+std::size_t matchHtmlEntity(const Byte* text, std::size_t available) noexcept {
     if (available < 3) return 0;
     const std::size_t bucket = BucketOf(text[1], text[2]);
     for (std::size_t i = kEntityIndex.begin[bucket]; i < kEntityIndex.begin[bucket + 1]; ++i) {
@@ -118,7 +118,7 @@ std::size_t MatchHtmlEntity(const Byte* text, std::size_t available) noexcept {
     return 0;
 }
 
-bool IsHtmlTagName(const Byte* text, std::size_t length) noexcept {
+bool isHtmlTagName(const Byte* text, std::size_t length) noexcept {
     static const KeywordSet set{kTagNames};
     return set.contains(text, length);
 }

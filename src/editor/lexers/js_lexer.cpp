@@ -79,9 +79,9 @@ constexpr auto kClass = [] {
             k = kCr;
         else if (c <= 32)
             k = kBlank;
-        else if (IsAsciiLetter(c) || c == '_')
+        else if (isAsciiLetter(c) || c == '_')
             k = kWord;
-        else if (IsDigit(c))
+        else if (isDigit(c))
             k = kDigitStart;
         else
             switch (c) {
@@ -135,16 +135,16 @@ constexpr auto kClass = [] {
 }();
 
 constexpr auto kNumberChar =
-    MakeByteSet([](int c) { return IsDigit(c) || c == '.' || c == 'E' || c == 'e'; });
+    makeByteSet([](int c) { return isDigit(c) || c == '.' || c == 'E' || c == 'e'; });
 
 } // namespace
 
-std::span<const std::string_view> JsReservedWords() {
+std::span<const std::string_view> jsReservedWords() {
     return kReservedWords;
 }
 
-LineState LexJsLine(std::string_view line, LineState state, TokenBuffer& tokens) {
-    CheckLineLength(line.size());
+LineState lexJsLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+    checkLineLength(line.size());
     const auto* s = reinterpret_cast<const Byte*>(line.data());
     const std::size_t n = line.size();
     constexpr auto npos = std::string_view::npos;
@@ -153,7 +153,7 @@ LineState LexJsLine(std::string_view line, LineState state, TokenBuffer& tokens)
     std::size_t pos = 0;
 
     if (mode == JsMode::BlockComment && n > 0) {
-        const std::size_t end = FindCommentEnd(s, n, 0);
+        const std::size_t end = findCommentEnd(s, n, 0);
         if (end == npos) {
             out.add(0, n, Attribute::Comment);
             return LineState{Byte(mode)};
@@ -217,7 +217,7 @@ LineState LexJsLine(std::string_view line, LineState state, TokenBuffer& tokens)
         case kSlash:
             if (next == '*') {
                 attribute = Attribute::Comment;
-                const std::size_t end = FindCommentEnd(s, n, pos + 1);
+                const std::size_t end = findCommentEnd(s, n, pos + 1);
                 if (end == npos) {
                     pos = n;
                     mode = JsMode::BlockComment;

@@ -15,8 +15,8 @@ enum class JsMode : std::uint8_t {
     BlockComment = 1,
 };
 
-LineState LexJsLine(std::string_view line, LineState state, TokenBuffer& tokens);
+LineState lexJsLine(std::string_view line, LineState state, TokenBuffer& tokens);
 
-std::span<const std::string_view> JsReservedWords();
+std::span<const std::string_view> jsReservedWords();
 
 } // namespace wertan::lexers

@@ -30,11 +30,11 @@ KeywordSet::KeywordSet(std::span<const std::string_view> words) {
     }
 }
 
-void CheckLineLength(std::size_t length) {
+void checkLineLength(std::size_t length) {
     if (length > kMaxLineLength) throw std::length_error("line too long to colour");
 }
 
-std::size_t FindCommentEnd(const Byte* text, std::size_t length, std::size_t from) noexcept {
+std::size_t findCommentEnd(const Byte* text, std::size_t length, std::size_t from) noexcept {
     while (from + 1 < length) {
         const void* star = std::memchr(text + from, '*', length - 1 - from);
         if (!star) return std::string_view::npos;

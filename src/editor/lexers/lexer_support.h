@@ -15,31 +15,31 @@ namespace wertan::lexers::detail {
 using Byte = unsigned char;
 
 // A table of 256 flags, built at compile time from a predicate over the byte value.
-template <typename Pred> constexpr std::array<bool, 256> MakeByteSet(Pred pred) {
+template <typename Pred> constexpr std::array<bool, 256> makeByteSet(Pred pred) {
     std::array<bool, 256> set{};
     for (int c = 0; c < 256; ++c)
         set[std::size_t(c)] = pred(c);
     return set;
 }
 
-constexpr bool IsAsciiLetter(int c) {
+constexpr bool isAsciiLetter(int c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
-constexpr bool IsDigit(int c) {
+constexpr bool isDigit(int c) {
     return c >= '0' && c <= '9';
 }
-constexpr bool IsHexDigit(int c) {
-    return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+constexpr bool isHexDigit(int c) {
+    return isDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
 
 // Letters, digits and the underscore: the identifier characters of every language here.
 inline constexpr auto kIdentChar =
-    MakeByteSet([](int c) { return IsAsciiLetter(c) || IsDigit(c) || c == '_'; });
-inline constexpr auto kDigit = MakeByteSet([](int c) { return IsDigit(c); });
-inline constexpr auto kHexDigit = MakeByteSet([](int c) { return IsHexDigit(c); });
+    makeByteSet([](int c) { return isAsciiLetter(c) || isDigit(c) || c == '_'; });
+inline constexpr auto kDigit = makeByteSet([](int c) { return isDigit(c); });
+inline constexpr auto kHexDigit = makeByteSet([](int c) { return isHexDigit(c); });
 // The bytes that continue a run of blanks: 1 to 9, 11, 12 and 14 to 32.
 inline constexpr auto kBlankRun =
-    MakeByteSet([](int c) { return c >= 1 && c <= 32 && c != '\n' && c != '\r'; });
+    makeByteSet([](int c) { return c >= 1 && c <= 32 && c != '\n' && c != '\r'; });
 
 // ASCII-only lower-case folding; every other byte maps to itself.
 inline constexpr auto kFoldLower = [] {
@@ -123,9 +123,9 @@ private:
 };
 
 // Throws std::length_error for a line too long for 32-bit token offsets.
-void CheckLineLength(std::size_t length);
+void checkLineLength(std::size_t length);
 
 // Position of the first "*/" at or after `from`, or npos.
-std::size_t FindCommentEnd(const Byte* text, std::size_t length, std::size_t from) noexcept;
+std::size_t findCommentEnd(const Byte* text, std::size_t length, std::size_t from) noexcept;
 
 } // namespace wertan::lexers::detail

@@ -4,7 +4,7 @@
 
 namespace wertan::lexers {
 
-std::string_view AttributeName(Attribute attribute) {
+std::string_view attributeName(Attribute attribute) {
     static constexpr std::array<std::string_view, kAttributeCount> names = {
         "Asp",    "Comment", "Escape ampersand", "Identifier", "Invalid symbol",
         "Key",    "Number",  "Reserved word",    "Space",      "String",
@@ -14,7 +14,7 @@ std::string_view AttributeName(Attribute attribute) {
     return index < names.size() ? names[index] : std::string_view{};
 }
 
-std::string_view LanguageName(Language language) {
+std::string_view languageName(Language language) {
     switch (language) {
     case Language::Php:
         return "PHP";
@@ -30,7 +30,7 @@ std::string_view LanguageName(Language language) {
     return {};
 }
 
-std::span<const Attribute> LanguageAttributes(Language language) {
+std::span<const Attribute> languageAttributes(Language language) {
     using A = Attribute;
     static constexpr A php[] = {A::Comment, A::Identifier, A::InvalidSymbol, A::Number,  A::ReservedWord,
                                 A::Space,   A::String,     A::Symbol,        A::Variable};
@@ -66,7 +66,7 @@ constexpr std::array<std::pair<std::string_view, Language>, kLanguageCount> kTag
 }};
 } // namespace
 
-bool LanguageFromTag(std::string_view tag, Language& language) {
+bool languageFromTag(std::string_view tag, Language& language) {
     for (const auto& [name, value] : kTags)
         if (name == tag) {
             language = value;
@@ -75,7 +75,7 @@ bool LanguageFromTag(std::string_view tag, Language& language) {
     return false;
 }
 
-std::string_view LanguageTag(Language language) {
+std::string_view languageTag(Language language) {
     for (const auto& [name, value] : kTags)
         if (value == language) return name;
     return {};

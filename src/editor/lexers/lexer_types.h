@@ -44,17 +44,17 @@ enum class Attribute : std::uint8_t {
 inline constexpr int kAttributeCount = 15;
 
 // The attribute's name as colour schemes store and list it ("Reserved word", "Escape ampersand").
-std::string_view AttributeName(Attribute attribute);
+std::string_view attributeName(Attribute attribute);
 
 // The language's colour scheme name ("PHP", "HTML Document", "SQL", "Javascript",
 // "Cascading Stylesheets").
-std::string_view LanguageName(Language language);
+std::string_view languageName(Language language);
 // The attributes of the language's colour scheme, in alphabetical order of their names.
-std::span<const Attribute> LanguageAttributes(Language language);
+std::span<const Attribute> languageAttributes(Language language);
 
 // The short language tags of the token dump tool: php, html, sql, js, css. False when unknown.
-bool LanguageFromTag(std::string_view tag, Language& language);
-std::string_view LanguageTag(Language language);
+bool languageFromTag(std::string_view tag, Language& language);
+std::string_view languageTag(Language language);
 
 // One token of a line: byte offset from the start of the line, length in bytes (never zero), and
 // the attribute it is drawn with. Tokens of a line are contiguous and cover it exactly.

@@ -2,23 +2,23 @@
 
 namespace wertan::lexers {
 
-LineLexer LexerFor(Language language) {
+LineLexer lexerFor(Language language) {
     switch (language) {
     case Language::Php:
-        return &LexPhpLine;
+        return &lexPhpLine;
     case Language::Css:
-        return &LexCssLine;
+        return &lexCssLine;
     case Language::Sql:
-        return &LexSqlLine;
+        return &lexSqlLine;
     case Language::Html:
-        return &LexHtmlLine;
+        return &lexHtmlLine;
     case Language::JavaScript:
-        return &LexJsLine;
+        return &lexJsLine;
     }
-    return &LexPhpLine;
+    return &lexPhpLine;
 }
 
-int ModeCount(Language language) {
+int modeCount(Language language) {
     switch (language) {
     case Language::Php:
         return 4;

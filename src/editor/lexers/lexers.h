@@ -14,16 +14,16 @@ namespace wertan::lexers {
 using LineLexer = LineState (*)(std::string_view line, LineState state, TokenBuffer& tokens);
 
 // The line scanner of a language.
-LineLexer LexerFor(Language language);
+LineLexer lexerFor(Language language);
 
 // Scans one line of the language without its line break, starting in `state` (the state the
 // previous line returned, or LineState{} for the first line). Fills `tokens`, which then cover the
 // line exactly, and returns the state for the next line.
-inline LineState LexLine(Language language, std::string_view line, LineState state, TokenBuffer& tokens) {
-    return LexerFor(language)(line, state, tokens);
+inline LineState lexLine(Language language, std::string_view line, LineState state, TokenBuffer& tokens) {
+    return lexerFor(language)(line, state, tokens);
 }
 
 // One more than the highest line state mode of the language.
-int ModeCount(Language language);
+int modeCount(Language language);
 
 } // namespace wertan::lexers

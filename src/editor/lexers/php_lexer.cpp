@@ -64,9 +64,9 @@ constexpr auto kClass = [] {
             k = kCr;
         else if (c <= 32)
             k = kBlank;
-        else if (IsAsciiLetter(c) || c == '_')
+        else if (isAsciiLetter(c) || c == '_')
             k = kWord;
-        else if (IsDigit(c))
+        else if (isDigit(c))
             k = kDigitStart;
         else if (c >= 127)
             k = kOther;
@@ -131,8 +131,8 @@ constexpr auto kClass = [] {
 }();
 
 // Characters that continue a number: - . 0-9 A-F a-f L l X x.
-constexpr auto kNumberChar = MakeByteSet([](int c) {
-    return c == '-' || c == '.' || IsHexDigit(c) || c == 'L' || c == 'l' || c == 'X' || c == 'x';
+constexpr auto kNumberChar = makeByteSet([](int c) {
+    return c == '-' || c == '.' || isHexDigit(c) || c == 'L' || c == 'l' || c == 'X' || c == 'x';
 });
 
 // End of a double-quoted string: the position after its closing quote, or npos. A quote directly
@@ -156,12 +156,12 @@ std::size_t SingleQuoteEnd(const Byte* s, std::size_t n, std::size_t from) {
 
 } // namespace
 
-std::span<const std::string_view> PhpReservedWords() {
+std::span<const std::string_view> phpReservedWords() {
     return kReservedWords;
 }
 
-LineState LexPhpLine(std::string_view line, LineState state, TokenBuffer& tokens) {
-    CheckLineLength(line.size());
+LineState lexPhpLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+    checkLineLength(line.size());
     const auto* s = reinterpret_cast<const Byte*>(line.data());
     const std::size_t n = line.size();
     constexpr auto npos = std::string_view::npos;
@@ -181,7 +181,7 @@ LineState LexPhpLine(std::string_view line, LineState state, TokenBuffer& tokens
             end = DoubleQuoteEnd(s, n, 0);
         } else {
             attribute = Attribute::Comment;
-            end = FindCommentEnd(s, n, 0);
+            end = findCommentEnd(s, n, 0);
             if (end != npos) end += 2;
         }
         if (end == npos) {
@@ -238,7 +238,7 @@ LineState LexPhpLine(std::string_view line, LineState state, TokenBuffer& tokens
         case kSlash:
             if (next == '*') {
                 attribute = Attribute::Comment;
-                const std::size_t end = FindCommentEnd(s, n, pos + 1);
+                const std::size_t end = findCommentEnd(s, n, pos + 1);
                 if (end == npos) {
                     pos = n;
                     mode = PhpMode::BlockComment;

@@ -18,9 +18,9 @@ enum class PhpMode : std::uint8_t {
 
 // Scans one line without its line break, starting in `state`; fills `tokens` and returns the state
 // for the next line.
-LineState LexPhpLine(std::string_view line, LineState state, TokenBuffer& tokens);
+LineState lexPhpLine(std::string_view line, LineState state, TokenBuffer& tokens);
 
 // The 55 reserved words, as listed in the colour scheme's documentation.
-std::span<const std::string_view> PhpReservedWords();
+std::span<const std::string_view> phpReservedWords();
 
 } // namespace wertan::lexers

@@ -61,9 +61,9 @@ constexpr auto kClass = [] {
             k = kCr;
         else if (c <= 32)
             k = kBlank;
-        else if (IsAsciiLetter(c) || c == '_')
+        else if (isAsciiLetter(c) || c == '_')
             k = kWord;
-        else if (IsDigit(c))
+        else if (isDigit(c))
             k = kDigitStart;
         else if (c == '.')
             k = kDot;
@@ -83,8 +83,8 @@ constexpr auto kClass = [] {
 }();
 
 // Characters that continue a number: - . 0-9 A-F X _ a-f x (the minus only after e or E).
-constexpr auto kNumberChar = MakeByteSet(
-    [](int c) { return c == '-' || c == '.' || c == '_' || c == 'X' || c == 'x' || IsHexDigit(c); });
+constexpr auto kNumberChar = makeByteSet(
+    [](int c) { return c == '-' || c == '.' || c == '_' || c == 'X' || c == 'x' || isHexDigit(c); });
 
 // The end of a number whose remaining characters start at `pos`.
 std::size_t NumberEnd(const Byte* s, std::size_t n, std::size_t pos) {
@@ -99,12 +99,12 @@ std::size_t NumberEnd(const Byte* s, std::size_t n, std::size_t pos) {
 
 } // namespace
 
-std::span<const std::string_view> SqlReservedWords() {
+std::span<const std::string_view> sqlReservedWords() {
     return kReservedWords;
 }
 
-LineState LexSqlLine(std::string_view line, LineState state, TokenBuffer& tokens) {
-    CheckLineLength(line.size());
+LineState lexSqlLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+    checkLineLength(line.size());
     const auto* s = reinterpret_cast<const Byte*>(line.data());
     const std::size_t n = line.size();
     constexpr auto npos = std::string_view::npos;
@@ -113,7 +113,7 @@ LineState LexSqlLine(std::string_view line, LineState state, TokenBuffer& tokens
     std::size_t pos = 0;
 
     if (mode == SqlMode::BlockComment && n > 0) {
-        const std::size_t end = FindCommentEnd(s, n, 0);
+        const std::size_t end = findCommentEnd(s, n, 0);
         if (end == npos) {
             out.add(0, n, Attribute::Comment);
             return LineState{Byte(mode)};
@@ -170,7 +170,7 @@ LineState LexSqlLine(std::string_view line, LineState state, TokenBuffer& tokens
         case kSlash:
             if (next == '*') {
                 attribute = Attribute::Comment;
-                const std::size_t end = FindCommentEnd(s, n, pos + 1);
+                const std::size_t end = findCommentEnd(s, n, pos + 1);
                 if (end == npos) {
                     pos = n;
                     mode = SqlMode::BlockComment;

@@ -14,8 +14,8 @@ enum class SqlMode : std::uint8_t {
     BlockComment = 1,
 };
 
-LineState LexSqlLine(std::string_view line, LineState state, TokenBuffer& tokens);
+LineState lexSqlLine(std::string_view line, LineState state, TokenBuffer& tokens);
 
-std::span<const std::string_view> SqlReservedWords();
+std::span<const std::string_view> sqlReservedWords();
 
 } // namespace wertan::lexers

@@ -2,7 +2,7 @@
 
 namespace wertan::lexers {
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
+std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     for (std::size_t pos = 0; pos < text.size(); ++pos) {
@@ -16,8 +16,8 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::vector<LexedLine> LexDocument(Language language, std::span<const std::string_view> lines) {
-    const LineLexer lex = LexerFor(language);
+std::vector<LexedLine> lexDocument(Language language, std::span<const std::string_view> lines) {
+    const LineLexer lex = lexerFor(language);
     std::vector<LexedLine> result;
     result.reserve(lines.size());
     TokenBuffer buffer;
@@ -29,9 +29,9 @@ std::vector<LexedLine> LexDocument(Language language, std::span<const std::strin
     return result;
 }
 
-void AppendTokenDump(std::string& out, std::string_view line, std::span<const Token> tokens) {
+void appendTokenDump(std::string& out, std::string_view line, std::span<const Token> tokens) {
     for (const Token& token : tokens) {
-        out += AttributeName(token.attribute);
+        out += attributeName(token.attribute);
         out += '\t';
         for (char c : line.substr(token.start, token.length)) {
             switch (c) {
@@ -56,14 +56,14 @@ void AppendTokenDump(std::string& out, std::string_view line, std::span<const To
     out += '\n';
 }
 
-std::string DumpTokens(Language language, std::string_view text) {
-    const LineLexer lex = LexerFor(language);
+std::string dumpTokens(Language language, std::string_view text) {
+    const LineLexer lex = lexerFor(language);
     std::string out;
     TokenBuffer buffer;
     LineState state;
-    for (std::string_view line : SplitLines(text)) {
+    for (std::string_view line : splitLines(text)) {
         state = lex(line, state, buffer);
-        AppendTokenDump(out, line, buffer.view());
+        appendTokenDump(out, line, buffer.view());
     }
     return out;
 }

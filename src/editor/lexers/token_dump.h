@@ -14,7 +14,7 @@ namespace wertan::lexers {
 
 // Lines of a text split at LF, CR LF or CR, without their line breaks. A line break at the very end
 // closes the last line without opening another; an empty text has no lines.
-std::vector<std::string_view> SplitLines(std::string_view text);
+std::vector<std::string_view> splitLines(std::string_view text);
 
 // The tokens of one line and the state it leaves, as a whole-document pass produces them.
 struct LexedLine {
@@ -22,11 +22,11 @@ struct LexedLine {
     LineState endState;
 };
 // Lexes the lines in order, each starting in the state the previous one left.
-std::vector<LexedLine> LexDocument(Language language, std::span<const std::string_view> lines);
+std::vector<LexedLine> lexDocument(Language language, std::span<const std::string_view> lines);
 
 // Appends the dump of one line's tokens (and the empty line after them) to `out`.
-void AppendTokenDump(std::string& out, std::string_view line, std::span<const Token> tokens);
+void appendTokenDump(std::string& out, std::string_view line, std::span<const Token> tokens);
 // The dump of a whole text.
-std::string DumpTokens(Language language, std::string_view text);
+std::string dumpTokens(Language language, std::string_view text);
 
 } // namespace wertan::lexers

@@ -9,7 +9,7 @@ ColouringComponent::ColouringComponent(SchemeLanguage language, QObject* parent)
     : QObject(parent), scheme_(startingScheme(language)) {
     // Lexer attributes find their scheme attribute by name; the names never change afterwards.
     for (int a = 0; a < lexers::kAttributeCount; ++a) {
-        const std::string_view name = lexers::AttributeName(lexers::Attribute(a));
+        const std::string_view name = lexers::attributeName(lexers::Attribute(a));
         tokenAttributes_[std::size_t(a)] = std::int8_t(scheme_.indexOf(name));
     }
     const bool sql = language == SchemeLanguage::Sql;

@@ -5,7 +5,7 @@
 #include "editor/ui/code_editor.h"
 #include "editor/ui/colouring_component.h"
 #include "editor/ui/completion_list.h"
-#include "editor/ui/edit_options_dialog.h"
+#include "editor/ui/editor_options_dialog.h"
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
 
@@ -88,7 +88,7 @@ void EditorEnvironment::initialise(CodeEditor* firstEditor) {
         c->setScheme(scheme);
         if (!complete) prompts_.message(kReadFailed);
     }
-    if (dialog_) dialog_->FmwEdit()->setOptions(options_);
+    if (dialog_) dialog_->previewEditor()->setOptions(options_);
     if (firstEditor) applyEditorOptions(firstEditor, ColouringKind::Php);
     ready_ = true;
 }
@@ -122,16 +122,16 @@ const QStringList& EditorEnvironment::sqlCompletionWords() const {
     return sqlList_->entries();
 }
 
-TFormEditOpts* EditorEnvironment::optionsDialog() {
+EditorOptionsDialog* EditorEnvironment::optionsDialog() {
     if (!dialog_) {
-        dialog_ = std::make_unique<TFormEditOpts>(options_, components_, prompts_);
+        dialog_ = std::make_unique<EditorOptionsDialog>(options_, components_, prompts_);
         connect(dialog_.get(), &QDialog::accepted, this, &EditorEnvironment::optionsConfirmed);
     }
     return dialog_.get();
 }
 
 void EditorEnvironment::showOptionsDialog(QWidget* parent) {
-    TFormEditOpts* dialog = optionsDialog();
+    EditorOptionsDialog* dialog = optionsDialog();
     dialog->prepareToShow();
     // The dialog stays the environment's; it only opens over the caller's window.
     if (parent) dialog->move(parent->window()->geometry().center() - dialog->rect().center());

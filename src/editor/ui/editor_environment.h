@@ -22,7 +22,7 @@ class CompletionList;
 class HintLookup;
 class Prompts;
 class SettingsStore;
-class TFormEditOpts;
+class EditorOptionsDialog;
 
 class EditorEnvironment : public QObject {
     Q_OBJECT
@@ -62,7 +62,7 @@ public:
     // The "Właściwości edytora" dialog.
     void showOptionsDialog(QWidget* parent);
     // The dialog, made on first use and kept for the run.
-    TFormEditOpts* optionsDialog();
+    EditorOptionsDialog* optionsDialog();
 
     // The options template's properties.
     EditorOptions& options() { return options_; }
@@ -89,7 +89,7 @@ private:
     CompletionList* phpList_;
     CompletionList* sqlList_;
     QStringList sqlWords_;
-    std::unique_ptr<TFormEditOpts> dialog_;
+    std::unique_ptr<EditorOptionsDialog> dialog_;
     HintLookup* hints_ = nullptr;
 };
 

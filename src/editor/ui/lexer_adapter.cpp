@@ -87,7 +87,7 @@ void LexerAdapter::colourTo(long wanted) {
         colourPlain(pos, end);
         return;
     }
-    const lexers::LineLexer lex = lexers::LexerFor(*language_);
+    const lexers::LineLexer lex = lexers::lexerFor(*language_);
     lexers::LineState state = line > 0 ? storedState(line - 1).end : lexers::LineState{};
     while (pos < end) {
         long pieceEnd = end;
@@ -159,7 +159,7 @@ std::optional<ColouredToken> LexerAdapter::tokenAt(long position) {
     const lexers::LineState state = line > 0 ? storedState(line - 1).end : lexers::LineState{};
     const char* text = reinterpret_cast<const char*>(
         send(Base::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
-    lexers::LexLine(*language_, std::string_view(text, std::size_t(end - start)), state, tokens_);
+    lexers::lexLine(*language_, std::string_view(text, std::size_t(end - start)), state, tokens_);
     const auto offset = std::uint32_t(position - start);
     for (const lexers::Token& token : tokens_)
         if (offset >= token.start && offset - token.start < token.length)

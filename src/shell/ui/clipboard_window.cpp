@@ -17,7 +17,7 @@
 
 namespace wertan {
 
-TFormClipboard::TFormClipboard(TFormMainPHP& main) : QDialog(&main), main_(main) {
+ClipboardWindow::ClipboardWindow(MainWindow& main) : QDialog(&main), main_(main) {
     setObjectName(QStringLiteral("FormClipboard"));
     setWindowTitle(QStringLiteral("Podgląd schowka"));
     resize(480, 360);
@@ -49,14 +49,14 @@ TFormClipboard::TFormClipboard(TFormMainPHP& main) : QDialog(&main), main_(main)
     column->addWidget(viewer_, 1);
     column->addWidget(ok);
 
-    connect(newDocument_, &QPushButton::clicked, this, &TFormClipboard::createDocument);
+    connect(newDocument_, &QPushButton::clicked, this, &ClipboardWindow::createDocument);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
         if (isVisible()) refresh();
     });
 }
 
-void TFormClipboard::open() {
+void ClipboardWindow::open() {
     refresh();
     setWindowModality(Qt::ApplicationModal);
     show();
@@ -64,7 +64,7 @@ void TFormClipboard::open() {
     activateWindow();
 }
 
-void TFormClipboard::refresh() {
+void ClipboardWindow::refresh() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (data && data->hasImage() && !data->hasText()) {
         picture_->setPixmap(QPixmap::fromImage(qvariant_cast<QImage>(data->imageData())));
@@ -77,8 +77,8 @@ void TFormClipboard::refresh() {
     viewer_->setCurrentIndex(0);
 }
 
-void TFormClipboard::createDocument() {
-    main_.workspace().PasteIntoNewDocument();
+void ClipboardWindow::createDocument() {
+    main_.workspace().pasteIntoNewDocument();
     accept();
 }
 

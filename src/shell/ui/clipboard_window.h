@@ -10,12 +10,12 @@ class QStackedWidget;
 
 namespace wertan {
 
-class TFormMainPHP;
+class MainWindow;
 
-class TFormClipboard : public QDialog {
+class ClipboardWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormClipboard(TFormMainPHP& main);
+    explicit ClipboardWindow(MainWindow& main);
 
     // "Pokaż zawartość schowka": the view, shown modally.
     void open() override;
@@ -30,7 +30,7 @@ public:
 private:
     void createDocument();
 
-    TFormMainPHP& main_;
+    MainWindow& main_;
     QPushButton* newDocument_;
     QStackedWidget* viewer_;
     QPlainTextEdit* text_;

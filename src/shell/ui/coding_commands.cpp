@@ -60,7 +60,7 @@ std::vector<Change> changedRuns(const QString& before, const QString& after) {
 
 void convertDocuments(DocumentWorkspace& workspace, CodePage target, bool all) {
     BusyCursor busy;
-    const ByteTable& table = TableFor(target);
+    const ByteTable& table = tableFor(target);
     if (!all) {
         convertEditorText(workspace.activeEditor(), table);
         return;
@@ -74,7 +74,7 @@ void convertDocuments(DocumentWorkspace& workspace, CodePage target, bool all) {
 void convertEditorText(CodeEditor* editor, const ByteTable& table) {
     if (!editor) return;
     const QString before = editor->text();
-    const QString after = ConvertText(before, table);
+    const QString after = convertText(before, table);
     if (after == before || after.size() != before.size()) return;
     const std::vector<Change> runs = changedRuns(before, after);
     bool lengthsKept = true;
@@ -122,7 +122,7 @@ void convertEditorText(CodeEditor* editor, const ByteTable& table) {
     }
 }
 
-void installCodingCommands(TFormMainPHP& main) {
+void installCodingCommands(MainWindow& main) {
     DocumentWorkspace& workspace = main.workspace();
     const struct {
         const char* name;
@@ -140,9 +140,9 @@ void installCodingCommands(TFormMainPHP& main) {
     ShellSettings& settings = main.settings();
     workspace.hooks().convertBeforeSave = [&settings](CodeEditor* editor) {
         if (!editor) return;
-        if (const auto target = SaveConversionFor(settings.saveConversion, editor->text())) {
+        if (const auto target = saveConversionFor(settings.saveConversion, editor->text())) {
             BusyCursor busy;
-            convertEditorText(editor, TableFor(*target));
+            convertEditorText(editor, tableFor(*target));
         }
     };
 }

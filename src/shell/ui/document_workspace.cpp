@@ -4,8 +4,8 @@
 #include "editor/ui/editor_environment.h"
 #include "platform/prompts.h"
 #include "settings/shell_settings.h"
-#include "text/text_utils.h"
 #include "shell/ui/document_page.h"
+#include "text/text_utils.h"
 #include "text/win1250.h"
 
 #include <QApplication>
@@ -19,10 +19,12 @@
 namespace wertan {
 
 namespace {
-const QString kOpenFilter = QStringLiteral(
-    "Pliki PHP|*.php4;*.php;*.php3;*.phtml;*.inc|Pliki PHP3 (*.PHP3)|*.php3|Pliki PHP4 (*.PHP4,*.PHP)|*.php4;*.php|"
-    "Pliki załączników (*.INC)|*.inc|Inne załączniki (*.PHTML,*.SHTML)|*.phtml,*.shtml|Pliki SQL (*.SQL)|*.sql|"
-    "Dokumnet HTML |*.html;*.htm|Dokument tekstowy (*.TXT)|*.txt|Wszystkie pliki (*.*)|*.*");
+const QString kOpenFilter =
+    QStringLiteral("Pliki PHP|*.php4;*.php;*.php3;*.phtml;*.inc|Pliki PHP3 (*.PHP3)|*.php3|Pliki PHP4 "
+                   "(*.PHP4,*.PHP)|*.php4;*.php|"
+                   "Pliki załączników (*.INC)|*.inc|Inne załączniki (*.PHTML,*.SHTML)|*.phtml,*.shtml|Pliki "
+                   "SQL (*.SQL)|*.sql|"
+                   "Dokumnet HTML |*.html;*.htm|Dokument tekstowy (*.TXT)|*.txt|Wszystkie pliki (*.*)|*.*");
 const QString kSaveFilter = QStringLiteral(
     "Pliki PHP3 (*.PHP3)|*.php3|Pliki PHP4 (*.PHP4)|*.php4|Pliki załączników (*.INC)|*.inc|"
     "Inne załączniki (*.PHTML,*.SHTML)|*.phtml,*.shtml|Pliki SQL (*.SQL)|*.sql|Dokumnet HTML |*.html;*.htm|"
@@ -36,8 +38,7 @@ QString withCrLf(const QString& text) {
         const QChar c = text[i];
         if (c == QLatin1Char('\r')) {
             out += QStringLiteral("\r\n");
-            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
-                ++i;
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
         } else if (c == QLatin1Char('\n')) {
             out += QStringLiteral("\r\n");
         } else {
@@ -53,8 +54,8 @@ struct BusyCursor {
 };
 } // namespace
 
-DocumentWorkspace::DocumentWorkspace(QTabWidget* tabs, EditorEnvironment& environment, ShellSettings& settings,
-                                     Prompts& prompts, QObject* parent)
+DocumentWorkspace::DocumentWorkspace(QTabWidget* tabs, EditorEnvironment& environment,
+                                     ShellSettings& settings, Prompts& prompts, QObject* parent)
     : QObject(parent), tabs_(tabs), environment_(environment), settings_(settings), prompts_(prompts),
       documentList_(new QMenu(tabs)) {
     documentList_->setObjectName(QStringLiteral("DocumentList"));
@@ -69,18 +70,26 @@ DocumentWorkspace::DocumentWorkspace(QTabWidget* tabs, EditorEnvironment& enviro
 
 DocumentWorkspace::~DocumentWorkspace() = default;
 
-int DocumentWorkspace::count() const { return tabs_->count(); }
+int DocumentWorkspace::count() const {
+    return tabs_->count();
+}
 
-DocumentPage* DocumentWorkspace::page(int index) const { return qobject_cast<DocumentPage*>(tabs_->widget(index)); }
+DocumentPage* DocumentWorkspace::page(int index) const {
+    return qobject_cast<DocumentPage*>(tabs_->widget(index));
+}
 
-DocumentPage* DocumentWorkspace::activePage() const { return qobject_cast<DocumentPage*>(tabs_->currentWidget()); }
+DocumentPage* DocumentWorkspace::activePage() const {
+    return qobject_cast<DocumentPage*>(tabs_->currentWidget());
+}
 
 CodeEditor* DocumentWorkspace::activeEditor() const {
     DocumentPage* p = activePage();
     return p ? p->editor() : nullptr;
 }
 
-int DocumentWorkspace::activeIndex() const { return tabs_->currentIndex(); }
+int DocumentWorkspace::activeIndex() const {
+    return tabs_->currentIndex();
+}
 
 void DocumentWorkspace::activate(int index) {
     programmaticSwitch_ = true;
@@ -90,8 +99,7 @@ void DocumentWorkspace::activate(int index) {
 
 QIcon DocumentWorkspace::markIcon(int mark) {
     static QIcon icons[4];
-    if (mark < 0 || mark > 3)
-        mark = 0;
+    if (mark < 0 || mark > 3) mark = 0;
     if (icons[mark].isNull()) {
         QPixmap pixmap(16, 16);
         pixmap.fill(Qt::transparent);
@@ -142,8 +150,7 @@ DocumentPage* DocumentWorkspace::createPage(const QString& caption, const QStrin
 
 void DocumentWorkspace::addKeywordBar(DocumentPage* p, DocumentKind kind) {
     KeywordBar* bar = p->addKeywordBar(kind);
-    if (hooks_.fillKeywordBar)
-        hooks_.fillKeywordBar(bar, kind);
+    if (hooks_.fillKeywordBar) hooks_.fillKeywordBar(bar, kind);
 }
 
 void DocumentWorkspace::connectEditor(DocumentPage* p) {
@@ -185,7 +192,7 @@ DocumentPage* DocumentWorkspace::createStartupDocument() {
     return p;
 }
 
-DocumentPage* DocumentWorkspace::NewPhpDocument() {
+DocumentPage* DocumentWorkspace::newPhpDocument() {
     ++settings_.untitledCounter;
     const QString name = untitledName(settings_.untitledCounter);
     DocumentPage* p = createPage(name, name, 0);
@@ -199,7 +206,7 @@ DocumentPage* DocumentWorkspace::NewPhpDocument() {
     return p;
 }
 
-DocumentPage* DocumentWorkspace::NewSqlDocument() {
+DocumentPage* DocumentWorkspace::newSqlDocument() {
     ++settings_.untitledCounter;
     const QString name = untitledName(settings_.untitledCounter);
     DocumentPage* p = createPage(name, name, 0);
@@ -213,7 +220,7 @@ DocumentPage* DocumentWorkspace::NewSqlDocument() {
     return p;
 }
 
-DocumentPage* DocumentWorkspace::NewCleanDocument() {
+DocumentPage* DocumentWorkspace::newCleanDocument() {
     ++settings_.untitledCounter;
     const QString name = untitledName(settings_.untitledCounter);
     DocumentPage* p = createPage(name, name, 0);
@@ -226,21 +233,20 @@ DocumentPage* DocumentWorkspace::NewCleanDocument() {
     return p;
 }
 
-void DocumentWorkspace::OpenWithDialog() {
+void DocumentWorkspace::openWithDialog() {
     FileDialogRequest request;
     request.filter = kOpenFilter;
     request.defaultExtension = QStringLiteral("php3");
     request.multiple = true;
     const QStringList chosen = prompts_.openFiles(request);
     for (const QString& file : filesToOpen(chosen))
-        OpenDocument(file, upperExtension(file));
+        openDocument(file, upperExtension(file));
 }
 
-DocumentPage* DocumentWorkspace::OpenDocument(const QString& path, const QString& extension,
+DocumentPage* DocumentWorkspace::openDocument(const QString& path, const QString& extension,
                                               const QString& remotePath, bool remote) {
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
-        if (hooks_.raiseMainWindow)
-            hooks_.raiseMainWindow();
+        if (hooks_.raiseMainWindow) hooks_.raiseMainWindow();
         return nullptr;
     }
     BusyCursor busy;
@@ -253,7 +259,8 @@ DocumentPage* DocumentWorkspace::OpenDocument(const QString& path, const QString
         return nullptr;
     }
     const QString caption = QFileInfo(path).fileName();
-    DocumentPage* p = remote ? createPage(caption, kRemoteMarker + remotePath, 2) : createPage(caption, path, 0);
+    DocumentPage* p =
+        remote ? createPage(caption, kRemoteMarker + remotePath, 2) : createPage(caption, path, 0);
     environment_.setupEditor(p->editor());
     connectEditor(p);
     switch (documentKindForExtension(extension)) {
@@ -275,8 +282,7 @@ DocumentPage* DocumentWorkspace::OpenDocument(const QString& path, const QString
     p->editor()->setDocumentBytes(bytes);
     p->markSaved();
     rebuildDocumentList();
-    if (hooks_.raiseMainWindow)
-        hooks_.raiseMainWindow();
+    if (hooks_.raiseMainWindow) hooks_.raiseMainWindow();
     return p;
 }
 
@@ -289,8 +295,7 @@ bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool
                            "zapisane jako \"?\". Zapisać mimo to?")
                 .arg(p->caption())
                 .arg(lost);
-        if (prompts_.confirm(question, Buttons::YesNo) != Answer::Yes)
-            return false;
+        if (prompts_.confirm(question, Buttons::YesNo) != Answer::Yes) return false;
     }
     QString error;
     if (!writeFileAtomically(path, bytes, &error)) {
@@ -300,20 +305,15 @@ bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool
     return true;
 }
 
-bool DocumentWorkspace::SaveDocument() {
+bool DocumentWorkspace::saveDocument() {
     DocumentPage* p = activePage();
-    if (!p)
-        return false;
+    if (!p) return false;
     const bool remote = p->isRemote();
-    if (!remote && (p->path().isEmpty() || !QFileInfo(p->path()).isFile()))
-        return SaveDocumentAs();
-    if (hooks_.convertBeforeSave)
-        hooks_.convertBeforeSave(p->editor());
+    if (!remote && (p->path().isEmpty() || !QFileInfo(p->path()).isFile())) return saveDocumentAs();
+    if (hooks_.convertBeforeSave) hooks_.convertBeforeSave(p->editor());
     if (!remote) {
-        if (hooks_.addRecentDocument)
-            hooks_.addRecentDocument(p->path());
-        if (!writeDocument(p, p->path(), true))
-            return false;
+        if (hooks_.addRecentDocument) hooks_.addRecentDocument(p->path());
+        if (!writeDocument(p, p->path(), true)) return false;
         p->markSaved();
         p->setMark(0);
         refreshTabPicture(p);
@@ -322,17 +322,16 @@ bool DocumentWorkspace::SaveDocument() {
     }
     const QString remotePath = p->path().mid(5);
     if (!hooks_.ftpWorkingFolder || !hooks_.storeBack) {
-        prompts_.error(QStringLiteral("Nie można zapisać pliku %1 na serwerze FTP: połączenia FTP nie są dostępne.")
-                           .arg(remotePath));
+        prompts_.error(
+            QStringLiteral("Nie można zapisać pliku %1 na serwerze FTP: połączenia FTP nie są dostępne.")
+                .arg(remotePath));
         return false;
     }
     const QString folder = hooks_.ftpWorkingFolder();
     const QString localCopy =
-        folder + QDir::separator() + QString::fromStdString(ExtractUrlFileName(remotePath.toStdString()));
-    if (!writeDocument(p, localCopy, true))
-        return false;
-    if (!hooks_.storeBack(remotePath))
-        return false;
+        folder + QDir::separator() + QString::fromStdString(extractUrlFileName(remotePath.toStdString()));
+    if (!writeDocument(p, localCopy, true)) return false;
+    if (!hooks_.storeBack(remotePath)) return false;
     p->markSaved();
     p->setMark(2);
     refreshTabPicture(p);
@@ -340,10 +339,9 @@ bool DocumentWorkspace::SaveDocument() {
     return true;
 }
 
-bool DocumentWorkspace::SaveDocumentAs() {
+bool DocumentWorkspace::saveDocumentAs() {
     DocumentPage* p = activePage();
-    if (!p)
-        return false;
+    if (!p) return false;
     FileDialogRequest request;
     request.filter = kSaveFilter;
     request.defaultExtension = QStringLiteral("php3");
@@ -352,10 +350,8 @@ bool DocumentWorkspace::SaveDocumentAs() {
         request.fileName = QFileInfo(p->path()).fileName();
     }
     const QString chosen = prompts_.saveFile(request);
-    if (chosen.isEmpty())
-        return false;
-    if (!writeDocument(p, chosen, true))
-        return false;
+    if (chosen.isEmpty()) return false;
+    if (!writeDocument(p, chosen, true)) return false;
     // The project's file list takes the new file only while a project is open.
     if (settings_.project.projectOpen && hooks_.appendToProjectFileList)
         hooks_.appendToProjectFileList(chosen);
@@ -383,16 +379,14 @@ void DocumentWorkspace::closePage(int index) {
     afterUserSwitch();
 }
 
-bool DocumentWorkspace::CloseDocument() {
+bool DocumentWorkspace::closeDocument() {
     DocumentPage* p = activePage();
-    if (!p)
-        return false;
+    if (!p) return false;
     if (p->isChanged()) {
         switch (prompts_.confirm(changedQuestion(p->caption()), Buttons::YesNoCancel)) {
         case Answer::Yes:
             // A save that was cancelled or failed keeps the document open: closing it would lose the text.
-            if (!SaveDocument())
-                return false;
+            if (!saveDocument()) return false;
             break;
         case Answer::No:
             break;
@@ -404,29 +398,26 @@ bool DocumentWorkspace::CloseDocument() {
     return true;
 }
 
-void DocumentWorkspace::CloseActive() {
-    if (count() <= 1)
-        return;
-    CloseDocument();
+void DocumentWorkspace::closeActive() {
+    if (count() <= 1) return;
+    closeDocument();
     rebuildDocumentList();
 }
 
-void DocumentWorkspace::CloseAll() {
+void DocumentWorkspace::closeAll() {
     if (count() > 1) {
         for (int i = count() - 1; i >= 1; --i) {
-            if (i >= count())
-                continue;
+            if (i >= count()) continue;
             activate(i);
-            CloseDocument();
+            closeDocument();
         }
     }
-    if (hooks_.projectFileListCheck)
-        hooks_.projectFileListCheck();
+    if (hooks_.projectFileListCheck) hooks_.projectFileListCheck();
     rebuildDocumentList();
 }
 
-void DocumentWorkspace::PasteIntoNewDocument() {
-    DocumentPage* p = NewPhpDocument();
+void DocumentWorkspace::pasteIntoNewDocument() {
+    DocumentPage* p = newPhpDocument();
     p->editor()->clear();
     p->editor()->paste();
 }
@@ -436,32 +427,28 @@ bool DocumentWorkspace::canOpenFileAtSelection() const {
     return editor && editor->hasSelectedText();
 }
 
-void DocumentWorkspace::OpenFileAtSelection() {
+void DocumentWorkspace::openFileAtSelection() {
     CodeEditor* editor = activeEditor();
     DocumentPage* p = activePage();
-    if (!editor || !editor->hasSelectedText())
-        return;
+    if (!editor || !editor->hasSelectedText()) return;
     const QString selection = editor->selectedText();
     const QString path = pathNamedBySelection(selection, p->isRemote() ? QString() : p->path());
-    OpenDocument(path, upperExtension(selection));
+    openDocument(path, upperExtension(selection));
 }
 
-int DocumentWorkspace::FindDocumentTab(const QString& name) const {
+int DocumentWorkspace::findDocumentTab(const QString& name) const {
     for (int i = 0; i < count(); ++i)
-        if (page(i)->caption() == name)
-            return i;
+        if (page(i)->caption() == name) return i;
     return -1;
 }
 
 void DocumentWorkspace::onCurrentChanged(int) {
-    if (!programmaticSwitch_)
-        afterUserSwitch();
+    if (!programmaticSwitch_) afterUserSwitch();
 }
 
 void DocumentWorkspace::afterUserSwitch() {
     DocumentPage* p = activePage();
-    if (!p)
-        return;
+    if (!p) return;
     emit userSwitchedTab();
     environment_.attachCompletionLists(p->editor());
     emit statusText(2, p->isChanged() ? QStringLiteral("Zmieniony") : QString());
@@ -474,16 +461,14 @@ void DocumentWorkspace::rebuildDocumentList() {
         QAction* item = documentList_->addAction(caption);
         item->setStatusTip(QStringLiteral("Przenosi na zakładkę: ") + caption);
         connect(item, &QAction::triggered, this, [this, i] {
-            if (i < count())
-                activate(i);
+            if (i < count()) activate(i);
         });
     }
 }
 
-void DocumentWorkspace::InsertText(const QString& text) {
+void DocumentWorkspace::insertText(const QString& text) {
     CodeEditor* editor = activeEditor();
-    if (!editor)
-        return;
+    if (!editor) return;
     const QByteArray utf8 = withCrLf(text).toUtf8();
     editor->beginUndoAction();
     if (!editor->hasSelectedText()) {
@@ -494,24 +479,30 @@ void DocumentWorkspace::InsertText(const QString& text) {
             const QByteArray spaces(virtualSpace, ' ');
             editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, static_cast<unsigned long>(position),
                                   spaces.constData());
-            editor->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(position + virtualSpace));
+            editor->SendScintilla(QsciScintillaBase::SCI_GOTOPOS,
+                                  static_cast<unsigned long>(position + virtualSpace));
         }
     }
     editor->SendScintilla(QsciScintillaBase::SCI_REPLACESEL, static_cast<unsigned long>(0), utf8.constData());
     editor->endUndoAction();
 }
 
-void DocumentWorkspace::InsertText(const std::string& win1250) { InsertText(fromWin1250(win1250)); }
+void DocumentWorkspace::insertText(const std::string& win1250) {
+    insertText(fromWin1250(win1250));
+}
 
-void DocumentWorkspace::InsertLine(const QString& text) { InsertText(QStringLiteral("\r") + text); }
+void DocumentWorkspace::insertLine(const QString& text) {
+    insertText(QStringLiteral("\r") + text);
+}
 
-void DocumentWorkspace::InsertLine(const std::string& win1250) { InsertLine(fromWin1250(win1250)); }
+void DocumentWorkspace::insertLine(const std::string& win1250) {
+    insertLine(fromWin1250(win1250));
+}
 
-void DocumentWorkspace::InsertAtLine(const QString& text, int index) {
+void DocumentWorkspace::insertAtLine(const QString& text, int index) {
     DocumentPage* p = activePage();
     CodeEditor* editor = activeEditor();
-    if (!editor)
-        return;
+    if (!editor) return;
     const bool wasChanged = p->isChanged();
     const long length = editor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
     const long scintillaLines = editor->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
@@ -520,21 +511,23 @@ void DocumentWorkspace::InsertAtLine(const QString& text, int index) {
                                                  static_cast<unsigned long>(scintillaLines - 1));
     const bool endsWithBreak = length > 0 && lastStart == length;
     const long lines = length == 0 ? 0 : (endsWithBreak ? scintillaLines - 1 : scintillaLines);
-    if (index < -1)
-        index = 0;
+    if (index < -1) index = 0;
     QString insertion;
     long position = 0;
     if (index == -1 || index >= lines) {
         position = length;
-        insertion = (length == 0 || endsWithBreak) ? withCrLf(text) + (endsWithBreak ? QStringLiteral("\r\n") : QString())
-                                                   : QStringLiteral("\r\n") + withCrLf(text);
+        insertion = (length == 0 || endsWithBreak)
+                        ? withCrLf(text) + (endsWithBreak ? QStringLiteral("\r\n") : QString())
+                        : QStringLiteral("\r\n") + withCrLf(text);
     } else {
-        position = editor->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(index));
+        position =
+            editor->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(index));
         insertion = withCrLf(text) + QStringLiteral("\r\n");
     }
     const QByteArray utf8 = insertion.toUtf8();
     editor->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(0));
-    editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, static_cast<unsigned long>(position), utf8.constData());
+    editor->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, static_cast<unsigned long>(position),
+                          utf8.constData());
     editor->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(1));
     // Undo steps recorded before the insertion no longer fit the text; replaying them would
     // corrupt it, so they are dropped. The changed state stays as it was.
@@ -545,22 +538,20 @@ void DocumentWorkspace::InsertAtLine(const QString& text, int index) {
         editor->setModified(false);
 }
 
-void DocumentWorkspace::InsertAtLine(const std::string& win1250, int index) { InsertAtLine(fromWin1250(win1250), index); }
+void DocumentWorkspace::insertAtLine(const std::string& win1250, int index) {
+    insertAtLine(fromWin1250(win1250), index);
+}
 
-bool DocumentWorkspace::DocumentContains(const std::string& win1250) const {
+bool DocumentWorkspace::documentContains(const std::string& win1250) const {
     CodeEditor* editor = activeEditor();
-    if (!editor)
-        return false;
+    if (!editor) return false;
     const std::string bytes = editor->documentBytes();
     std::size_t start = 0;
     while (start <= bytes.size()) {
         std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos)
-            end = bytes.size();
-        if (FindTextNoCase(win1250, std::string_view(bytes).substr(start, end - start), 0) >= 0)
-            return true;
-        if (end == bytes.size())
-            break;
+        if (end == std::string::npos) end = bytes.size();
+        if (findTextNoCase(win1250, std::string_view(bytes).substr(start, end - start), 0) >= 0) return true;
+        if (end == bytes.size()) break;
         start = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
     }
     return false;

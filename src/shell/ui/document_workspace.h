@@ -46,8 +46,8 @@ struct WorkspaceHooks {
 class DocumentWorkspace : public QObject {
     Q_OBJECT
 public:
-    DocumentWorkspace(QTabWidget* tabs, EditorEnvironment& environment, ShellSettings& settings, Prompts& prompts,
-                      QObject* parent = nullptr);
+    DocumentWorkspace(QTabWidget* tabs, EditorEnvironment& environment, ShellSettings& settings,
+                      Prompts& prompts, QObject* parent = nullptr);
     ~DocumentWorkspace() override;
 
     WorkspaceHooks& hooks() { return hooks_; }
@@ -66,34 +66,34 @@ public:
 
     // The document made at start-up: "Beznazwy" without a number and without a path.
     DocumentPage* createStartupDocument();
-    DocumentPage* NewPhpDocument();
-    DocumentPage* NewSqlDocument();
-    DocumentPage* NewCleanDocument();
+    DocumentPage* newPhpDocument();
+    DocumentPage* newSqlDocument();
+    DocumentPage* newCleanDocument();
     // The open dialog; opens every chosen file.
-    void OpenWithDialog();
+    void openWithDialog();
     // Opens a file as a new document; nothing happens when no file exists at the path.
-    DocumentPage* OpenDocument(const QString& path, const QString& extension, const QString& remotePath = {},
+    DocumentPage* openDocument(const QString& path, const QString& extension, const QString& remotePath = {},
                                bool remote = false);
     // Saves the active document; false when it was not written (cancelled or failed).
-    bool SaveDocument();
-    bool SaveDocumentAs();
+    bool saveDocument();
+    bool saveDocumentAs();
     // Closes the active document after asking about unsaved changes; false when it stays open.
-    bool CloseDocument();
-    void CloseActive();
-    void CloseAll();
-    void PasteIntoNewDocument();
-    void OpenFileAtSelection();
+    bool closeDocument();
+    void closeActive();
+    void closeAll();
+    void pasteIntoNewDocument();
+    void openFileAtSelection();
     bool canOpenFileAtSelection() const;
-    int FindDocumentTab(const QString& name) const;
+    int findDocumentTab(const QString& name) const;
 
     // Insertion into the active document.
-    void InsertText(const QString& text);
-    void InsertText(const std::string& win1250);
-    void InsertLine(const QString& text);
-    void InsertLine(const std::string& win1250);
-    void InsertAtLine(const QString& text, int index);
-    void InsertAtLine(const std::string& win1250, int index);
-    bool DocumentContains(const std::string& win1250) const;
+    void insertText(const QString& text);
+    void insertText(const std::string& win1250);
+    void insertLine(const QString& text);
+    void insertLine(const std::string& win1250);
+    void insertAtLine(const QString& text, int index);
+    void insertAtLine(const std::string& win1250, int index);
+    bool documentContains(const std::string& win1250) const;
 
     // Applies options and colouring to a page's editor and checks the colouring menu item.
     void applyKind(CodeEditor* editor, ColouringKind kind);

@@ -22,10 +22,10 @@ void fillBar(KeywordBar* bar, DocumentKind kind, DocumentWorkspace& workspace) {
     if (!bar || (kind != DocumentKind::Php && kind != DocumentKind::Sql))
         return; // an HTML page keeps an empty bar
     const auto& buttons =
-        KeywordBarButtons(kind == DocumentKind::Php ? KeywordBarKind::Php : KeywordBarKind::Sql);
+        keywordBarButtons(kind == DocumentKind::Php ? KeywordBarKind::Php : KeywordBarKind::Sql);
     QWidget* strip = bar->strip();
     const int points = strip->font().pointSize() > 0 ? strip->font().pointSize() : kStandardPointSize;
-    const auto places = LayoutKeywordBar(buttons, points);
+    const auto places = layoutKeywordBar(buttons, points);
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const KeywordButton& b = buttons[i];
         auto* button = new QToolButton(strip);
@@ -39,9 +39,9 @@ void fillBar(KeywordBar* bar, DocumentKind kind, DocumentWorkspace& workspace) {
             button->setStatusTip(fromWin1250(b.hint));
         }
         button->setGeometry(places[i].left, places[i].top, places[i].width, kButtonHeight);
-        const std::string text = KeywordInsertText(b);
+        const std::string text = keywordInsertText(b);
         QObject::connect(button, &QToolButton::clicked, &workspace,
-                         [&workspace, text] { workspace.InsertText(text); });
+                         [&workspace, text] { workspace.insertText(text); });
         button->show();
     }
     bar->fitStrip();
@@ -49,7 +49,7 @@ void fillBar(KeywordBar* bar, DocumentKind kind, DocumentWorkspace& workspace) {
 
 } // namespace
 
-void installKeywordBars(TFormMainPHP& main) {
+void installKeywordBars(MainWindow& main) {
     DocumentWorkspace& workspace = main.workspace();
     workspace.hooks().fillKeywordBar = [&workspace](KeywordBar* bar, DocumentKind kind) {
         fillBar(bar, kind, workspace);

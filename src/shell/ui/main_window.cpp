@@ -5,8 +5,8 @@
 #include "platform/keyboard_toggles.h"
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
-#include "shell/ui/document_page.h"
 #include "shell/tag_menus.h"
+#include "shell/ui/document_page.h"
 #include "shell/ui/document_workspace.h"
 #include "shell/ui/program_windows.h"
 #include "text/win1250.h"
@@ -53,7 +53,7 @@ QString shortHint(const QString& hint) {
 }
 } // namespace
 
-TFormMainPHP::TFormMainPHP(ShellServices services, QWidget* parent)
+MainWindow::MainWindow(ShellServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)) {
     setObjectName(QStringLiteral("FormMainPHP"));
     setWindowTitle(QStringLiteral("Wertan PHP"));
@@ -72,7 +72,7 @@ TFormMainPHP::TFormMainPHP(ShellServices services, QWidget* parent)
     settings_.testUrl = defaultTestUrl();
     qApp->installEventFilter(this);
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TFormMainPHP::idleStep);
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &MainWindow::idleStep);
     settings_.helpNavigation = false;
     settings_.phpBarLast = 13;
     settings_.sqlBarLast = 15;
@@ -80,20 +80,20 @@ TFormMainPHP::TFormMainPHP(ShellServices services, QWidget* parent)
     // The tag menus; a missing file ends the creation step here: the menus stay empty, the
     // completion lists unattached and the saved layout is not restored for this run.
     layoutRestorable_ = buildTagMenus();
-    if (layoutRestorable_)
-        environment_->attachCompletionLists(workspace_->activeEditor());
+    if (layoutRestorable_) environment_->attachCompletionLists(workspace_->activeEditor());
 
     const QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->availableGeometry()
                                                        : QRect(0, 0, 1024, 768);
     resize(std::min(1000, screen.width()), std::min(720, screen.height()));
     move(screen.center() - rect().center());
-    if (layoutRestorable_)
-        restoreLayout();
+    if (layoutRestorable_) restoreLayout();
 }
 
-TFormMainPHP::~TFormMainPHP() { qApp->removeEventFilter(this); }
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
 
-void TFormMainPHP::buildLayout() {
+void MainWindow::buildLayout() {
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
@@ -150,16 +150,15 @@ void TFormMainPHP::buildLayout() {
         raise();
         activateWindow();
     };
-    connect(workspace_, &DocumentWorkspace::statusText, this, &TFormMainPHP::setStatusPanel);
-    connect(workspace_, &DocumentWorkspace::colouringApplied, this, &TFormMainPHP::checkHighlighter);
-    connect(workspace_, &DocumentWorkspace::userSwitchedTab, this, &TFormMainPHP::syncHighlighterMenu);
-    connect(documentListButton_, &QToolButton::clicked, this, [this] {
-        workspace_->documentList()->popup(documentListButton_->mapToGlobal(QPoint(18, 0)));
-    });
+    connect(workspace_, &DocumentWorkspace::statusText, this, &MainWindow::setStatusPanel);
+    connect(workspace_, &DocumentWorkspace::colouringApplied, this, &MainWindow::checkHighlighter);
+    connect(workspace_, &DocumentWorkspace::userSwitchedTab, this, &MainWindow::syncHighlighterMenu);
+    connect(documentListButton_, &QToolButton::clicked, this,
+            [this] { workspace_->documentList()->popup(documentListButton_->mapToGlobal(QPoint(18, 0))); });
     placeDocumentListButton();
 }
 
-void TFormMainPHP::buildStatusBar() {
+void MainWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(true);
@@ -173,29 +172,32 @@ void TFormMainPHP::buildStatusBar() {
         panel->setFrameShadow(QFrame::Sunken);
         const int needed = panel->fontMetrics().horizontalAdvance(QString::fromLatin1(longest[i])) + 10;
         panel->setMinimumWidth(std::max(widths[i], needed));
-        if (i < 6)
-            panel->setFixedWidth(std::max(widths[i], needed));
-        panel->setStatusTip(QStringLiteral("Lini, Kolumn, Wstawiaj/Nadpisuj, CapsLock, NumLock, Ścieżka pliku"));
+        if (i < 6) panel->setFixedWidth(std::max(widths[i], needed));
+        panel->setStatusTip(
+            QStringLiteral("Lini, Kolumn, Wstawiaj/Nadpisuj, CapsLock, NumLock, Ścieżka pliku"));
         bar->addWidget(panel, i == 6 ? 1 : 0);
         panels_ << panel;
     }
 }
 
-QString TFormMainPHP::statusPanelText(int panel) const {
+QString MainWindow::statusPanelText(int panel) const {
     return panel >= 0 && panel < panels_.size() ? panels_[panel]->text() : QString();
 }
 
-void TFormMainPHP::setStatusPanel(int panel, const QString& text) {
-    if (panel >= 0 && panel < panels_.size())
-        panels_[panel]->setText(text);
+void MainWindow::setStatusPanel(int panel, const QString& text) {
+    if (panel >= 0 && panel < panels_.size()) panels_[panel]->setText(text);
 }
 
-QAction* TFormMainPHP::action(const QString& name) const { return actions_.value(name); }
+QAction* MainWindow::action(const QString& name) const {
+    return actions_.value(name);
+}
 
-QMenu* TFormMainPHP::menu(const QString& name) const { return menus_.value(name); }
+QMenu* MainWindow::menu(const QString& name) const {
+    return menus_.value(name);
+}
 
-QAction* TFormMainPHP::command(const QString& name, const QString& caption, const QString& hint,
-                               const QKeySequence& shortcut) {
+QAction* MainWindow::command(const QString& name, const QString& caption, const QString& hint,
+                             const QKeySequence& shortcut) {
     auto* a = new QAction(caption, this);
     a->setObjectName(name);
     if (!hint.isEmpty()) {
@@ -211,7 +213,7 @@ QAction* TFormMainPHP::command(const QString& name, const QString& caption, cons
     return a;
 }
 
-QMenu* TFormMainPHP::addMenu(const QString& name, const QString& caption, QMenu* parent) {
+QMenu* MainWindow::addMenu(const QString& name, const QString& caption, QMenu* parent) {
     QMenu* m = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
     m->setObjectName(name);
     m->menuAction()->setObjectName(name);
@@ -219,26 +221,25 @@ QMenu* TFormMainPHP::addMenu(const QString& name, const QString& caption, QMenu*
     return m;
 }
 
-void TFormMainPHP::setCommandHandler(const QString& name, std::function<void()> handler) {
+void MainWindow::setCommandHandler(const QString& name, std::function<void()> handler) {
     QAction* a = action(name);
-    if (!a)
-        return;
-    if (laterNotes_.contains(name))
-        disconnect(laterNotes_.take(name));
+    if (!a) return;
+    if (laterNotes_.contains(name)) disconnect(laterNotes_.take(name));
     connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
 }
 
-void TFormMainPHP::laterPart(const QString& name) {
+void MainWindow::laterPart(const QString& name) {
     if (QAction* a = action(name))
         laterNotes_[name] = connect(a, &QAction::triggered, this, [this, a] {
             QString caption = a->text();
             caption.remove(QLatin1Char('&'));
             services_.prompts.message(
-                QStringLiteral("Polecenie \"%1\" nie jest jeszcze dostępne w tej wersji programu.").arg(caption));
+                QStringLiteral("Polecenie \"%1\" nie jest jeszcze dostępne w tej wersji programu.")
+                    .arg(caption));
         });
 }
 
-bool TFormMainPHP::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::StatusTip:
         // The long hint of the control or menu item under the mouse goes to the last panel.
@@ -256,7 +257,7 @@ bool TFormMainPHP::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-bool TFormMainPHP::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget() &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert) {
         services_.keyboard.insertPressed();
@@ -264,54 +265,51 @@ bool TFormMainPHP::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this && watched == QApplication::focusWidget()) {
         // Key presses in the window refresh the toggle panels after the key has had its effect.
-        QMetaObject::invokeMethod(this, &TFormMainPHP::refreshKeyboardPanels, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::refreshKeyboardPanels, Qt::QueuedConnection);
     }
-    if (watched == documentTabs_ && event->type() == QEvent::Resize)
-        placeDocumentListButton();
+    if (watched == documentTabs_ && event->type() == QEvent::Resize) placeDocumentListButton();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TFormMainPHP::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
     refreshKeyboardPanels();
     QMainWindow::keyPressEvent(event);
 }
 
-void TFormMainPHP::refreshKeyboardPanels() {
+void MainWindow::refreshKeyboardPanels() {
     setStatusPanel(3, services_.keyboard.insertOn() ? QStringLiteral("Wst.") : QStringLiteral("Nadp."));
     setStatusPanel(4, services_.keyboard.capsLockOn() ? QStringLiteral("CAP") : QString());
     setStatusPanel(5, services_.keyboard.numLockOn() ? QStringLiteral("NUM") : QString());
 }
 
-void TFormMainPHP::idleStep() {
+void MainWindow::idleStep() {
     refreshKeyboardPanels();
     if (QAction* a = action(QStringLiteral("PopupMenu_OpenAtCursor")))
         a->setEnabled(workspace_->canOpenFileAtSelection());
 }
 
-void TFormMainPHP::activationStep() {
+void MainWindow::activationStep() {
     splitter_->setStyleSheet(QStringLiteral("QSplitter::handle { background: %1; }")
                                  .arg(palette().color(QPalette::Active, QPalette::Highlight).name()));
     placeDockingArea(action(QStringLiteral("MenuView_DockingArea_Left"))->isChecked());
     applyProjectCommandState();
 }
 
-void TFormMainPHP::deactivationStep() {
+void MainWindow::deactivationStep() {
     splitter_->setStyleSheet(
         QStringLiteral("QSplitter::handle { background: %1; }").arg(palette().color(QPalette::Mid).name()));
 }
 
-void TFormMainPHP::applyProjectCommandState() {
+void MainWindow::applyProjectCommandState() {
     const bool open = settings_.project.projectOpen;
-    if (QMenu* m = menu(QStringLiteral("MenuProject")))
-        m->menuAction()->setEnabled(open);
+    if (QMenu* m = menu(QStringLiteral("MenuProject"))) m->menuAction()->setEnabled(open);
     for (const char* name : {"MenuFile_CloseProject", "MenuFile_SaveProject"})
         action(QString::fromLatin1(name))->setEnabled(open);
     for (const char* name : {"BtnAddFile", "BtnRemoveFile", "BtnInsertDir", "BtnProjectFiles"})
-        if (QToolButton* b = toolButtons_.value(QString::fromLatin1(name)))
-            b->setEnabled(open);
+        if (QToolButton* b = toolButtons_.value(QString::fromLatin1(name))) b->setEnabled(open);
 }
 
-bool TFormMainPHP::buildTagMenus() {
+bool MainWindow::buildTagMenus() {
     const struct {
         const char* file;
         const char* menu;
@@ -319,7 +317,7 @@ bool TFormMainPHP::buildTagMenus() {
     for (const auto& m : menus) {
         TagMenu tags;
         QString error;
-        if (!LoadTagMenu(services_.paths.file(QString::fromLatin1(m.file)), &tags, &error)) {
+        if (!loadTagMenu(services_.paths.file(QString::fromLatin1(m.file)), &tags, &error)) {
             services_.prompts.error(error);
             return false;
         }
@@ -333,17 +331,18 @@ bool TFormMainPHP::buildTagMenus() {
             item->setToolTip(fromWin1250(entry.shortHint()));
             item->setStatusTip(fromWin1250(entry.longHint()));
             connect(item, &QAction::triggered, this,
-                    [this, entry] { workspace_->InsertText(entry.insertText(settings_.lowerCaseTags)); });
+                    [this, entry] { workspace_->insertText(entry.insertText(settings_.lowerCaseTags)); });
         }
     }
     return true;
 }
 
-bool TFormMainPHP::dockingAreaOnLeft() const { return splitter_->indexOf(panelLeft_) == 0; }
+bool MainWindow::dockingAreaOnLeft() const {
+    return splitter_->indexOf(panelLeft_) == 0;
+}
 
-void TFormMainPHP::placeDockingArea(bool left) {
-    if (dockingAreaOnLeft() == left)
-        return;
+void MainWindow::placeDockingArea(bool left) {
+    if (dockingAreaOnLeft() == left) return;
     const QList<int> sizes = splitter_->sizes();
     splitter_->insertWidget(left ? 0 : 1, panelLeft_);
     QList<int> swapped = sizes;
@@ -351,12 +350,12 @@ void TFormMainPHP::placeDockingArea(bool left) {
     splitter_->setSizes(swapped);
 }
 
-void TFormMainPHP::toggleDockingArea() {
+void MainWindow::toggleDockingArea() {
     QAction* show = action(QStringLiteral("MenuView_DockingArea_Show"));
     panelLeft_->setVisible(show->isChecked());
 }
 
-void TFormMainPHP::switchDockingSide() {
+void MainWindow::switchDockingSide() {
     // One action for both items: the area moves to the other side, whichever item was chosen.
     const bool toLeft = !dockingAreaOnLeft();
     placeDockingArea(toLeft);
@@ -364,18 +363,19 @@ void TFormMainPHP::switchDockingSide() {
     action(QStringLiteral("MenuView_DockingArea_Right"))->setChecked(!toLeft);
 }
 
-void TFormMainPHP::toggleDocumentTabs() {
+void MainWindow::toggleDocumentTabs() {
     documentTabsShown_ = action(QStringLiteral("MenuView_ShowCodeTabs_Show"))->isChecked();
     tabHeight_ = documentTabsShown_ ? 0 : 1;
     tabWidth_ = documentTabsShown_ ? 0 : 1;
     applyDocumentTabSize();
 }
 
-void TFormMainPHP::applyDocumentTabSize() {
+void MainWindow::applyDocumentTabSize() {
     // One pixel high and wide hides the tabs; 0 is their natural size.
     QTabBar* bar = documentTabs_->tabBar();
     if (tabHeight_ == 1 && tabWidth_ == 1) {
-        bar->setStyleSheet(QStringLiteral("QTabBar::tab { height: 1px; width: 1px; padding: 0; margin: 0; border: 0; }"));
+        bar->setStyleSheet(
+            QStringLiteral("QTabBar::tab { height: 1px; width: 1px; padding: 0; margin: 0; border: 0; }"));
         bar->setMaximumSize(1, 1);
     } else {
         bar->setStyleSheet(QString());
@@ -385,21 +385,20 @@ void TFormMainPHP::applyDocumentTabSize() {
     placeDocumentListButton();
 }
 
-void TFormMainPHP::setDocumentTabPosition(int tag) {
-    const char* names[] = {"MenuView_ShowCodeTabs_Left", "MenuView_ShowCodeTabs_Right", "MenuView_ShowCodeTabs_Top",
-                           "MenuView_ShowCodeTabs_Bottom"};
+void MainWindow::setDocumentTabPosition(int tag) {
+    const char* names[] = {"MenuView_ShowCodeTabs_Left", "MenuView_ShowCodeTabs_Right",
+                           "MenuView_ShowCodeTabs_Top", "MenuView_ShowCodeTabs_Bottom"};
     const QTabWidget::TabPosition positions[] = {QTabWidget::West, QTabWidget::East, QTabWidget::North,
                                                  QTabWidget::South};
     const int i = tag - 1221;
-    if (i < 0 || i > 3)
-        return;
+    if (i < 0 || i > 3) return;
     for (int k = 0; k < 4; ++k)
         action(QString::fromLatin1(names[k]))->setChecked(k == i);
     documentTabs_->setTabPosition(positions[i]);
     placeDocumentListButton();
 }
 
-void TFormMainPHP::placeDocumentListButton() {
+void MainWindow::placeDocumentListButton() {
     const bool bottom = documentTabs_->tabPosition() == QTabWidget::South;
     const int x = documentTabs_->width() - 55;
     const int y = bottom ? documentTabs_->height() - 17 : 2;
@@ -407,13 +406,13 @@ void TFormMainPHP::placeDocumentListButton() {
     documentListButton_->raise();
 }
 
-void TFormMainPHP::checkHighlighter(ColouringKind kind) {
+void MainWindow::checkHighlighter(ColouringKind kind) {
     const char* names[] = {"PopupMenu_HLPHP", "PopupMenu_HLCSS", "PopupMenu_HLSQL", "PopupMenu_HLHTML",
                            "PopupMenu_HLJavaScript"};
     action(QString::fromLatin1(names[int(kind)]))->setChecked(true);
 }
 
-void TFormMainPHP::syncHighlighterMenu() {
+void MainWindow::syncHighlighterMenu() {
     CodeEditor* editor = workspace_->activeEditor();
     const auto kind = editor ? environment_->colouringOf(editor) : std::nullopt;
     if (kind)
@@ -422,29 +421,29 @@ void TFormMainPHP::syncHighlighterMenu() {
         action(QStringLiteral("PopupMenu_HLOFF"))->setChecked(true);
 }
 
-void TFormMainPHP::editorClipboard(const char* slot) {
+void MainWindow::editorClipboard(const char* slot) {
     // The clipboard commands act on the focused control; the active editor when nothing else has it.
     QWidget* target = QApplication::focusWidget();
     if (!target || target->window() != this || target->metaObject()->indexOfSlot(QByteArray(slot) + "()") < 0)
         target = workspace_->activeEditor();
-    if (target)
-        QMetaObject::invokeMethod(target, slot);
+    if (target) QMetaObject::invokeMethod(target, slot);
 }
 
-void TFormMainPHP::createOtherWindows(const QStringList& arguments) { createProgramWindows(*this, arguments); }
+void MainWindow::createOtherWindows(const QStringList& arguments) {
+    createProgramWindows(*this, arguments);
+}
 
-bool TFormMainPHP::closingCheck() {
+bool MainWindow::closingCheck() {
     bool cancelled = false;
     for (int i = 0; i < workspace_->count(); ++i) {
         DocumentPage* p = workspace_->page(i);
-        if (!p->isChanged())
-            continue;
-        switch (services_.prompts.confirm(DocumentWorkspace::changedQuestion(p->caption()), Buttons::YesNoCancel)) {
+        if (!p->isChanged()) continue;
+        switch (services_.prompts.confirm(DocumentWorkspace::changedQuestion(p->caption()),
+                                          Buttons::YesNoCancel)) {
         case Answer::Yes:
             workspace_->activate(i);
             // A save that was cancelled or failed keeps the program open, so no text is lost.
-            if (!workspace_->SaveDocument())
-                cancelled = true;
+            if (!workspace_->saveDocument()) cancelled = true;
             break;
         case Answer::No:
             break;
@@ -456,7 +455,7 @@ bool TFormMainPHP::closingCheck() {
     return !cancelled;
 }
 
-void TFormMainPHP::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!closingCheck()) {
         event->ignore();
         return;
@@ -467,12 +466,16 @@ void TFormMainPHP::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-QString TFormMainPHP::layoutKey() { return QStringLiteral("\\Software\\Wertan PHP\\Main\\FormMainPHP"); }
+QString MainWindow::layoutKey() {
+    return QStringLiteral("\\Software\\Wertan PHP\\Main\\FormMainPHP");
+}
 
-void TFormMainPHP::saveLayout() {
+void MainWindow::saveLayout() {
     SettingsStore& store = services_.settingsStore;
     const QString key = layoutKey();
-    auto put = [&](const char* name, int value) { store.writeText(key, QString::fromLatin1(name), QString::number(value)); };
+    auto put = [&](const char* name, int value) {
+        store.writeText(key, QString::fromLatin1(name), QString::number(value));
+    };
     auto checked = [&](const char* name) { return action(QString::fromLatin1(name))->isChecked() ? 1 : 0; };
     const int state = isMaximized() ? wsMaximized : (isMinimized() ? wsMinimized : wsNormal);
     const bool left = dockingAreaOnLeft();
@@ -481,7 +484,8 @@ void TFormMainPHP::saveLayout() {
     put("FormMainPHP.Position", kPositionDesktopCenter);
     put("PanelLeft.Left", panel.left());
     put("PanelLeft.Top", panel.top());
-    put("PanelLeft.Width", panelLeft_->isVisible() ? splitter_->sizes().value(left ? 0 : 1) : panelLeft_->width());
+    put("PanelLeft.Width",
+        panelLeft_->isVisible() ? splitter_->sizes().value(left ? 0 : 1) : panelLeft_->width());
     put("PanelLeft.Height", panel.height());
     put("MenuView_DockingArea_Show.Checked", checked("MenuView_DockingArea_Show"));
     put("MenuView_DockingArea_Left.Checked", checked("MenuView_DockingArea_Left"));
@@ -516,18 +520,16 @@ void TFormMainPHP::saveLayout() {
     put("SplitterMain.Visible", panelLeft_->isVisibleTo(this) ? 1 : 0);
     put("SplitterMain.Align", left ? alLeft : alRight);
     const QString failure = store.sync();
-    if (!failure.isEmpty())
-        services_.prompts.error(failure);
+    if (!failure.isEmpty()) services_.prompts.error(failure);
 }
 
-void TFormMainPHP::restoreLayout() {
+void MainWindow::restoreLayout() {
     SettingsStore& store = services_.settingsStore;
     const QString key = layoutKey();
     // A value missing from the store (or not a number) leaves the property as it is.
     auto get = [&](const char* name) -> std::optional<int> {
         const auto text = store.readText(key, QString::fromLatin1(name));
-        if (!text)
-            return std::nullopt;
+        if (!text) return std::nullopt;
         bool ok = false;
         const int value = text->toInt(&ok);
         return ok ? std::optional<int>(value) : std::nullopt;
@@ -564,19 +566,15 @@ void TFormMainPHP::restoreLayout() {
     if (const auto position = get("PageControl.TabPosition")) {
         const QTabWidget::TabPosition positions[] = {QTabWidget::North, QTabWidget::South, QTabWidget::West,
                                                      QTabWidget::East};
-        if (*position >= 0 && *position <= 3)
-            documentTabs_->setTabPosition(positions[*position]);
+        if (*position >= 0 && *position <= 3) documentTabs_->setTabPosition(positions[*position]);
     }
-    if (const auto h = get("PageControl.TabHeight"))
-        tabHeight_ = *h;
-    if (const auto w = get("PageControl.TabWidth"))
-        tabWidth_ = *w;
+    if (const auto h = get("PageControl.TabHeight")) tabHeight_ = *h;
+    if (const auto w = get("PageControl.TabWidth")) tabWidth_ = *w;
     documentTabsShown_ = action(QStringLiteral("MenuView_ShowCodeTabs_Show"))->isChecked();
     applyDocumentTabSize();
     check("MenuView_Help_InBroserw.Checked");
     check("MenuView_Help_InLeftArea.Checked");
-    if (const auto visible = get("PanelLeft.Visible"))
-        panelLeft_->setVisible(*visible != 0);
+    if (const auto visible = get("PanelLeft.Visible")) panelLeft_->setVisible(*visible != 0);
     check("MenuView_Help_Window.Checked");
     if (const auto align = get("SplitterMain.Align"); align && (*align == alLeft || *align == alRight))
         placeDockingArea(*align == alLeft);

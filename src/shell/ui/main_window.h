@@ -5,8 +5,8 @@
 #include "shell/ui/shell_services.h"
 
 #include <QHash>
-#include <functional>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QActionGroup;
@@ -21,12 +21,12 @@ class DocumentWorkspace;
 class EditorEnvironment;
 enum class ColouringKind;
 
-class TFormMainPHP : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Runs the window's creation step; the saved layout is restored right after it.
-    explicit TFormMainPHP(ShellServices services, QWidget* parent = nullptr);
-    ~TFormMainPHP() override;
+    explicit MainWindow(ShellServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Creates the program's other windows in their order; the editor options become ready and the
     // file named by the first argument (if any) is opened.

@@ -5,8 +5,8 @@
 #include "editor/ui/editor_environment.h"
 #include "platform/launcher.h"
 #include "platform/prompts.h"
-#include "text/text_utils.h"
 #include "shell/ui/document_workspace.h"
+#include "text/text_utils.h"
 #include "text/win1250.h"
 
 #include <QAction>
@@ -23,18 +23,23 @@
 namespace wertan {
 
 namespace {
-QKeySequence keys(const char* text) { return QKeySequence(QString::fromLatin1(text)); }
+QKeySequence keys(const char* text) {
+    return QKeySequence(QString::fromLatin1(text));
+}
 } // namespace
 
-void TFormMainPHP::buildCommands() {
+void MainWindow::buildCommands() {
     // "&Plik"
     QMenu* file = addMenu(QStringLiteral("MenuFile"), QStringLiteral("&Plik"));
     file->menuAction()->setStatusTip(QStringLiteral("Tu są komendy do zarządzania plikami."));
-    file->addAction(command(QStringLiteral("MenuFile_New"), QStringLiteral("&Nowy"), QStringLiteral("Tworzy nowy plik edycji."), keys("Ctrl+N")));
-    file->addAction(command(QStringLiteral("MenuFile_NewSQL"), QStringLiteral("Nowy &SQL"), QStringLiteral("Tworzy nowy dokument SQL.")));
+    file->addAction(command(QStringLiteral("MenuFile_New"), QStringLiteral("&Nowy"),
+                            QStringLiteral("Tworzy nowy plik edycji."), keys("Ctrl+N")));
+    file->addAction(command(QStringLiteral("MenuFile_NewSQL"), QStringLiteral("Nowy &SQL"),
+                            QStringLiteral("Tworzy nowy dokument SQL.")));
     file->addAction(command(QStringLiteral("MenuFile_NewProject"), QStringLiteral("Nowy &Projekt"),
                             QStringLiteral("Otwiera okno, w którym można wybrać typ nowego dokumentu.")));
-    file->addAction(command(QStringLiteral("MenuFile_Open"), QStringLiteral("&Otwórz..."), QStringLiteral("Otwiera projekt albo plik."), keys("Ctrl+O")));
+    file->addAction(command(QStringLiteral("MenuFile_Open"), QStringLiteral("&Otwórz..."),
+                            QStringLiteral("Otwiera projekt albo plik."), keys("Ctrl+O")));
     file->addAction(command(QStringLiteral("MenuFile_OpenNet"), QStringLiteral("Otwórz z sieci..."),
                             QStringLiteral("Otwiera plik z dowolnego miejsca w sieci.")));
     file->addAction(command(QStringLiteral("MenuFile_OpenProject"), QStringLiteral("O&twórz projekt..."),
@@ -42,9 +47,11 @@ void TFormMainPHP::buildCommands() {
     QMenu* reopen = addMenu(QStringLiteral("MenuFile_Reopen"), QStringLiteral("Otwórz ponownie"), file);
     reopen->addSeparator();
     reopen->addAction(command(QStringLiteral("MenuFile_ReopenMore"), QStringLiteral("Więcej...")));
-    file->addAction(command(QStringLiteral("MenuFile_Save"), QStringLiteral("&Zapisz"), QStringLiteral("Zapisuje aktulanie edytowany dokument."), keys("Ctrl+S")));
-    file->addAction(command(QStringLiteral("MenuFile_SaveAs"), QStringLiteral("Zapisz &jako..."),
-                            QStringLiteral("Zapisuje aktualnie edytowany plik jako dokument jako plik pod inną nazwą.")));
+    file->addAction(command(QStringLiteral("MenuFile_Save"), QStringLiteral("&Zapisz"),
+                            QStringLiteral("Zapisuje aktulanie edytowany dokument."), keys("Ctrl+S")));
+    file->addAction(
+        command(QStringLiteral("MenuFile_SaveAs"), QStringLiteral("Zapisz &jako..."),
+                QStringLiteral("Zapisuje aktualnie edytowany plik jako dokument jako plik pod inną nazwą.")));
     QAction* saveAll = command(QStringLiteral("MenuFile_SaveAll"), QStringLiteral("Zapisz &wszystko"),
                                QStringLiteral("Zapisuje wszystkie pliki projektu."));
     saveAll->setVisible(false);
@@ -53,28 +60,41 @@ void TFormMainPHP::buildCommands() {
     saveProject->setEnabled(false);
     file->addAction(saveProject);
     file->addAction(command(QStringLiteral("MenuFile_SaveNet"), QStringLiteral("Zapisz w sieci...")));
-    file->addAction(command(QStringLiteral("MenuFile_Print"), QStringLiteral("&Drukuj..."), QStringLiteral("Drukuje aktualny dokument."), keys("Ctrl+P")));
+    file->addAction(command(QStringLiteral("MenuFile_Print"), QStringLiteral("&Drukuj..."),
+                            QStringLiteral("Drukuje aktualny dokument."), keys("Ctrl+P")));
     file->addAction(command(QStringLiteral("MenuFile_PrintAll"), QStringLiteral("Drukuj wszystko...")));
-    file->addAction(command(QStringLiteral("MenuFile_Close"), QStringLiteral("Za&mknij"), QStringLiteral("Zamyka aktualnie edytowany plik.")));
-    file->addAction(command(QStringLiteral("MenuFile_CloseAll"), QStringLiteral("Z&amknij wszystko"), QStringLiteral("Zamyka wszytkie edytowane pliki.")));
-    QAction* closeProject = command(QStringLiteral("MenuFile_CloseProject"), QStringLiteral("Za&mknij projekt"),
-                                    QStringLiteral("Zamyka aktualny projekt."));
+    file->addAction(command(QStringLiteral("MenuFile_Close"), QStringLiteral("Za&mknij"),
+                            QStringLiteral("Zamyka aktualnie edytowany plik.")));
+    file->addAction(command(QStringLiteral("MenuFile_CloseAll"), QStringLiteral("Z&amknij wszystko"),
+                            QStringLiteral("Zamyka wszytkie edytowane pliki.")));
+    QAction* closeProject =
+        command(QStringLiteral("MenuFile_CloseProject"), QStringLiteral("Za&mknij projekt"),
+                QStringLiteral("Zamyka aktualny projekt."));
     closeProject->setEnabled(false);
     file->addAction(closeProject);
-    file->addAction(command(QStringLiteral("MenuFile_Exit"), QStringLiteral("W&yjście"), QStringLiteral("Zamyka program Wertan PHP.")));
+    file->addAction(command(QStringLiteral("MenuFile_Exit"), QStringLiteral("W&yjście"),
+                            QStringLiteral("Zamyka program Wertan PHP.")));
 
     // "&Edycja"
     QMenu* edit = addMenu(QStringLiteral("MenuEdit"), QStringLiteral("&Edycja"));
-    edit->addAction(command(QStringLiteral("MenuEdit_Copy"), QStringLiteral("&Kopiuj"), QStringLiteral("Kopiuje zaznaczony fragment do schowka."), keys("Ctrl+C")));
-    edit->addAction(command(QStringLiteral("MenuEdit_Cut"), QStringLiteral("W&ytnij"), QStringLiteral("Wycina zaznaczony fragment do schowka."), keys("Ctrl+X")));
-    edit->addAction(command(QStringLiteral("MenuEdit_Paste"), QStringLiteral("&Wstaw"), QStringLiteral("Wstawia zwartość schowka."), keys("Ctrl+V")));
+    edit->addAction(command(QStringLiteral("MenuEdit_Copy"), QStringLiteral("&Kopiuj"),
+                            QStringLiteral("Kopiuje zaznaczony fragment do schowka."), keys("Ctrl+C")));
+    edit->addAction(command(QStringLiteral("MenuEdit_Cut"), QStringLiteral("W&ytnij"),
+                            QStringLiteral("Wycina zaznaczony fragment do schowka."), keys("Ctrl+X")));
+    edit->addAction(command(QStringLiteral("MenuEdit_Paste"), QStringLiteral("&Wstaw"),
+                            QStringLiteral("Wstawia zwartość schowka."), keys("Ctrl+V")));
     edit->addAction(command(QStringLiteral("MenuEdit_PasteNew"), QStringLiteral("Wstaw do nowego dokumentu"),
                             QStringLiteral("Wstawia zawartość scgowka do nowego dokumetnu.")));
-    edit->addAction(command(QStringLiteral("MenuEdit_ShowClipboard"), QStringLiteral("Pokaż zawartość schowka")));
-    edit->addAction(command(QStringLiteral("MenuEdit_Find"), QStringLiteral("&Szukaj..."), QStringLiteral("Kliknij, aby odnaleźć szukane dane."), keys("Ctrl+F")));
-    edit->addAction(command(QStringLiteral("MenuEdit_Replace"), QStringLiteral("&Zastąp..."), QStringLiteral("Kliknij, aby zastępić jedne dane drugimi."), keys("Ctrl+R")));
-    edit->addAction(command(QStringLiteral("MenuEdit_FindNext"), QStringLiteral("Znajdź następne"), {}, keys("F3")));
-    edit->addAction(command(QStringLiteral("MenuEdit_GoToLine"), QStringLiteral("&Idź do linii..."), QStringLiteral("Przenosi do wskazanej lini.")));
+    edit->addAction(
+        command(QStringLiteral("MenuEdit_ShowClipboard"), QStringLiteral("Pokaż zawartość schowka")));
+    edit->addAction(command(QStringLiteral("MenuEdit_Find"), QStringLiteral("&Szukaj..."),
+                            QStringLiteral("Kliknij, aby odnaleźć szukane dane."), keys("Ctrl+F")));
+    edit->addAction(command(QStringLiteral("MenuEdit_Replace"), QStringLiteral("&Zastąp..."),
+                            QStringLiteral("Kliknij, aby zastępić jedne dane drugimi."), keys("Ctrl+R")));
+    edit->addAction(
+        command(QStringLiteral("MenuEdit_FindNext"), QStringLiteral("Znajdź następne"), {}, keys("F3")));
+    edit->addAction(command(QStringLiteral("MenuEdit_GoToLine"), QStringLiteral("&Idź do linii..."),
+                            QStringLiteral("Przenosi do wskazanej lini.")));
 
     // "&Wstaw"
     QMenu* insert = addMenu(QStringLiteral("MenuInsert"), QStringLiteral("&Wstaw"));
@@ -98,22 +118,28 @@ void TFormMainPHP::buildCommands() {
 
     // "Widok"
     QMenu* view = addMenu(QStringLiteral("MenuView"), QStringLiteral("Widok"));
-    QAction* manager = command(QStringLiteral("MenuView_ProjectManager"), QStringLiteral("Projekt &Manager"), {}, keys("F11"));
+    QAction* manager = command(QStringLiteral("MenuView_ProjectManager"), QStringLiteral("Projekt &Manager"),
+                               {}, keys("F11"));
     manager->setVisible(false);
     view->addAction(manager);
-    QMenu* docking = addMenu(QStringLiteral("MenuView_DockingArea"), QStringLiteral("Obszar dokowalny"), view);
+    QMenu* docking =
+        addMenu(QStringLiteral("MenuView_DockingArea"), QStringLiteral("Obszar dokowalny"), view);
     for (const auto& [name, caption, checked] :
-         {std::tuple{"MenuView_DockingArea_Show", "Wyświetlaj", true}, std::tuple{"MenuView_DockingArea_Left", "Po lewej", true},
+         {std::tuple{"MenuView_DockingArea_Show", "Wyświetlaj", true},
+          std::tuple{"MenuView_DockingArea_Left", "Po lewej", true},
           std::tuple{"MenuView_DockingArea_Right", "Po prawej", false}}) {
         QAction* a = command(QString::fromLatin1(name), QString::fromUtf8(caption));
         a->setCheckable(true);
         a->setChecked(checked);
         docking->addAction(a);
     }
-    QMenu* tabsMenu = addMenu(QStringLiteral("MenuView_ShowCodeTabs"), QStringLiteral("Zakładki dokumentów"), view);
+    QMenu* tabsMenu =
+        addMenu(QStringLiteral("MenuView_ShowCodeTabs"), QStringLiteral("Zakładki dokumentów"), view);
     const std::tuple<const char*, const char*, bool, int> tabItems[] = {
-        {"MenuView_ShowCodeTabs_Show", "Wyświetlaj", true, 0},  {"MenuView_ShowCodeTabs_Left", "Po lewej", false, 1221},
-        {"MenuView_ShowCodeTabs_Right", "Po prawej", false, 1222}, {"MenuView_ShowCodeTabs_Top", "Na górze", true, 1223},
+        {"MenuView_ShowCodeTabs_Show", "Wyświetlaj", true, 0},
+        {"MenuView_ShowCodeTabs_Left", "Po lewej", false, 1221},
+        {"MenuView_ShowCodeTabs_Right", "Po prawej", false, 1222},
+        {"MenuView_ShowCodeTabs_Top", "Na górze", true, 1223},
         {"MenuView_ShowCodeTabs_Bottom", "Na dole", false, 1224}};
     for (const auto& [name, caption, checked, tag] : tabItems) {
         QAction* a = command(QString::fromLatin1(name), QString::fromUtf8(caption));
@@ -126,7 +152,8 @@ void TFormMainPHP::buildCommands() {
     auto* helpGroup = new QActionGroup(this);
     for (const auto& [name, caption, checked] :
          {std::tuple{"MenuView_Help_InBroserw", "W przeglądarce", true},
-          std::tuple{"MenuView_Help_InLeftArea", "W obszarze dokowalnym", false}, std::tuple{"MenuView_Help_Window", "W oknie", false}}) {
+          std::tuple{"MenuView_Help_InLeftArea", "W obszarze dokowalnym", false},
+          std::tuple{"MenuView_Help_Window", "W oknie", false}}) {
         QAction* a = command(QString::fromLatin1(name), QString::fromUtf8(caption));
         a->setCheckable(true);
         a->setChecked(checked);
@@ -139,8 +166,10 @@ void TFormMainPHP::buildCommands() {
     coding->menuAction()->setStatusTip(QStringLiteral("Opcje dotyczące kodowania znaków."));
     coding->addAction(command(QStringLiteral("MenuView_Coding_Win1250"), QStringLiteral("Windows-1250")));
     coding->addAction(command(QStringLiteral("MenuView_Coding_Iso88592"), QStringLiteral("ISO-8859-2")));
-    coding->addAction(command(QStringLiteral("MenuView_Coding_AllWin1250"), QStringLiteral("Wszystkie na Windows-1250")));
-    coding->addAction(command(QStringLiteral("MenuView_Coding_AllIso88592"), QStringLiteral("Wszystkie na ISO-8859-2")));
+    coding->addAction(
+        command(QStringLiteral("MenuView_Coding_AllWin1250"), QStringLiteral("Wszystkie na Windows-1250")));
+    coding->addAction(
+        command(QStringLiteral("MenuView_Coding_AllIso88592"), QStringLiteral("Wszystkie na ISO-8859-2")));
 
     // "P&rojekt", enabled while a project is open
     QMenu* project = addMenu(QStringLiteral("MenuProject"), QStringLiteral("P&rojekt"));
@@ -158,17 +187,23 @@ void TFormMainPHP::buildCommands() {
 
     // "&Klasy"
     QMenu* classes = addMenu(QStringLiteral("MenuClasses"), QStringLiteral("&Klasy"));
-    classes->addAction(command(QStringLiteral("MenuClasses_Add"), QStringLiteral("&Dodaj..."), QStringLiteral("Dodaje nową klasę.")));
-    classes->addAction(command(QStringLiteral("MenuClasses_Manager"), QStringLiteral("&Zarządca klas..."), QStringLiteral("Otwiera okno zarządce klas.")));
-    classes->addAction(command(QStringLiteral("MenuClasses_CreateInit"), QStringLiteral("&Utwórz plik inicjujący klasę"),
+    classes->addAction(command(QStringLiteral("MenuClasses_Add"), QStringLiteral("&Dodaj..."),
+                               QStringLiteral("Dodaje nową klasę.")));
+    classes->addAction(command(QStringLiteral("MenuClasses_Manager"), QStringLiteral("&Zarządca klas..."),
+                               QStringLiteral("Otwiera okno zarządce klas.")));
+    classes->addAction(command(QStringLiteral("MenuClasses_CreateInit"),
+                               QStringLiteral("&Utwórz plik inicjujący klasę"),
                                QStringLiteral("Umożliwa, utworzenie pliku ACLS - inicjującego klasy")));
-    classes->addAction(command(QStringLiteral("MenuClasses_Refresh"), QStringLiteral("&Odśwież"), QStringLiteral("Wczytuje ponownie zakładki z klasami.")));
+    classes->addAction(command(QStringLiteral("MenuClasses_Refresh"), QStringLiteral("&Odśwież"),
+                               QStringLiteral("Wczytuje ponownie zakładki z klasami.")));
 
     // "&Narzędzia"
     QMenu* tools = addMenu(QStringLiteral("MenuTools"), QStringLiteral("&Narzędzia"));
-    tools->addAction(command(QStringLiteral("MenuTools_Presentation"), QStringLiteral("Prezentacja Wertan PHP"),
+    tools->addAction(command(QStringLiteral("MenuTools_Presentation"),
+                             QStringLiteral("Prezentacja Wertan PHP"),
                              QStringLiteral("Uruchamia prezentację programu.")));
-    tools->addAction(command(QStringLiteral("MenuTools_ClassWizard"), QStringLiteral("Kreator Class"), QStringLiteral("Uruchamia kreator Class PHP.")));
+    tools->addAction(command(QStringLiteral("MenuTools_ClassWizard"), QStringLiteral("Kreator Class"),
+                             QStringLiteral("Uruchamia kreator Class PHP.")));
     tools->addAction(command(QStringLiteral("MenuTools_EditorOptions"), QStringLiteral("Opcje &Edytora...")));
     tools->addAction(command(QStringLiteral("MenuTools_FTPOptions"), QStringLiteral("Opcje FTP..."),
                              QStringLiteral("Opcje umożliwiające skonfigurowanie FTP.")));
@@ -178,19 +213,24 @@ void TFormMainPHP::buildCommands() {
     // "Serwery"
     QMenu* servers = addMenu(QStringLiteral("MenuServers"), QStringLiteral("Serwery"));
     QMenu* ftp = addMenu(QStringLiteral("MenuServers_FTPCommands"), QStringLiteral("Komendy FTP"), servers);
-    ftp->addAction(command(QStringLiteral("MenuServers_FTPConnect"), QStringLiteral("Połącz"), QStringLiteral("Łączy z serwerem ftp.")));
-    ftp->addAction(command(QStringLiteral("MenuServers_FTPDisconnect"), QStringLiteral("Rozłącz"), QStringLiteral("Kończy połączenie z serwerem ftp.")));
+    ftp->addAction(command(QStringLiteral("MenuServers_FTPConnect"), QStringLiteral("Połącz"),
+                           QStringLiteral("Łączy z serwerem ftp.")));
+    ftp->addAction(command(QStringLiteral("MenuServers_FTPDisconnect"), QStringLiteral("Rozłącz"),
+                           QStringLiteral("Kończy połączenie z serwerem ftp.")));
     ftp->addSeparator();
-    ftp->addAction(command(QStringLiteral("MenuServers_FTPAbort"), QStringLiteral("Awaryjne przerwanie połączenia"),
+    ftp->addAction(command(QStringLiteral("MenuServers_FTPAbort"),
+                           QStringLiteral("Awaryjne przerwanie połączenia"),
                            QStringLiteral("Wymusza awaryjne, natyczmiastowe rozłączenie z serwerem.")));
     servers->addAction(command(QStringLiteral("MenuServers_FTPServery"), QStringLiteral("Serwery FTP...")));
     servers->addSeparator();
     for (const auto& [name, caption] :
-         {std::pair{"ActApacheStart", "Uruchom Apache Server"}, std::pair{"ActKillApache", "Zakończ Apache Server"},
+         {std::pair{"ActApacheStart", "Uruchom Apache Server"},
+          std::pair{"ActKillApache", "Zakończ Apache Server"},
           std::pair{"ActHTTPStart", "Uruchom HTTP Serwer"}, std::pair{"ActHTTPKill", "Zakończ HTTP serwer"},
-          std::pair{"ActmySQLStart", "Uruchom mySQL Server"}, std::pair{"ActmySQLKill", "Zakończ mySQL Server"},
-          std::pair{"ActDATAStart", "Uruchom serwer danych"}, std::pair{"ActDATAKill", "Zakończ serwer danych"},
-          std::pair{"ActOptions", "Opcje..."}})
+          std::pair{"ActmySQLStart", "Uruchom mySQL Server"},
+          std::pair{"ActmySQLKill", "Zakończ mySQL Server"},
+          std::pair{"ActDATAStart", "Uruchom serwer danych"},
+          std::pair{"ActDATAKill", "Zakończ serwer danych"}, std::pair{"ActOptions", "Opcje..."}})
         servers->addAction(command(QString::fromLatin1(name), QString::fromUtf8(caption)));
     servers->addAction(command(QStringLiteral("MenuServers_ToolBar"), QStringLiteral("&Pasek narzędzi")));
 
@@ -219,7 +259,7 @@ void TFormMainPHP::buildCommands() {
     connectDocumentCommands();
 }
 
-void TFormMainPHP::buildEditorPopupMenu() {
+void MainWindow::buildEditorPopupMenu() {
     editorPopup_ = new QMenu(this);
     editorPopup_->setObjectName(QStringLiteral("PopupMenuCodeEdit"));
     menus_.insert(editorPopup_->objectName(), editorPopup_);
@@ -231,7 +271,8 @@ void TFormMainPHP::buildEditorPopupMenu() {
     popupCommand("PopupMenu_Copy", QStringLiteral("&Kopiuj"));
     popupCommand("PopupMenu_Cut", QStringLiteral("W&ytnij"));
     popupCommand("PopupMenu_Paste", QStringLiteral("&Wstaw"));
-    QMenu* colouring = addMenu(QStringLiteral("PopupMenu_Highlighter"), QStringLiteral("Po&dświetlanie"), editorPopup_);
+    QMenu* colouring =
+        addMenu(QStringLiteral("PopupMenu_Highlighter"), QStringLiteral("Po&dświetlanie"), editorPopup_);
     highlighterGroup_ = new QActionGroup(this);
     const std::tuple<const char*, const char*, const char*, int> kinds[] = {
         {"PopupMenu_HLPHP", "&PHP", "Shift+F10", int(ColouringKind::Php)},
@@ -255,15 +296,16 @@ void TFormMainPHP::buildEditorPopupMenu() {
     highlighterGroup_->addAction(off);
     colouring->addAction(off);
     connect(off, &QAction::triggered, this, [this] {
-        if (CodeEditor* editor = workspace_->activeEditor())
-            environment_->removeColouring(editor);
+        if (CodeEditor* editor = workspace_->activeEditor()) environment_->removeColouring(editor);
     });
     action(QStringLiteral("PopupMenu_HLPHP"))->setChecked(true);
 
     // The pop-up items repeat the main menu's shortcuts, which belong to the main menu; they are
     // shown as text only.
-    popupCommand("PopupMenu_NewPHP", QStringLiteral("&Nowy PHP\tCtrl+N"), QStringLiteral("Nowy dokument PHP."));
-    popupCommand("PopupMenu_NewClean", QStringLiteral("Nowy &czysty"), QStringLiteral("Nowy czysty dokument."));
+    popupCommand("PopupMenu_NewPHP", QStringLiteral("&Nowy PHP\tCtrl+N"),
+                 QStringLiteral("Nowy dokument PHP."));
+    popupCommand("PopupMenu_NewClean", QStringLiteral("Nowy &czysty"),
+                 QStringLiteral("Nowy czysty dokument."));
     popupCommand("PopupMenu_Open", QStringLiteral("&Otwórz...\tCtrl+O"));
     popupCommand("PopupMenu_OpenAtCursor", QStringLiteral("Otwórz plik przy kusorze"));
     popupCommand("PopupMenu_Save", QStringLiteral("&Zapisz\tCtrl+S"));
@@ -273,48 +315,61 @@ void TFormMainPHP::buildEditorPopupMenu() {
     workspace_->setEditorPopupMenu(editorPopup_);
 
     DocumentWorkspace* w = workspace_;
-    connect(action(QStringLiteral("PopupMenu_Copy")), &QAction::triggered, this, [w] { if (auto* e = w->activeEditor()) e->copy(); });
-    connect(action(QStringLiteral("PopupMenu_Cut")), &QAction::triggered, this, [w] { if (auto* e = w->activeEditor()) e->cut(); });
-    connect(action(QStringLiteral("PopupMenu_Paste")), &QAction::triggered, this, [w] { if (auto* e = w->activeEditor()) e->paste(); });
-    connect(action(QStringLiteral("PopupMenu_NewPHP")), &QAction::triggered, w, &DocumentWorkspace::NewPhpDocument);
-    connect(action(QStringLiteral("PopupMenu_NewClean")), &QAction::triggered, w, &DocumentWorkspace::NewCleanDocument);
+    connect(action(QStringLiteral("PopupMenu_Copy")), &QAction::triggered, this, [w] {
+        if (auto* e = w->activeEditor()) e->copy();
+    });
+    connect(action(QStringLiteral("PopupMenu_Cut")), &QAction::triggered, this, [w] {
+        if (auto* e = w->activeEditor()) e->cut();
+    });
+    connect(action(QStringLiteral("PopupMenu_Paste")), &QAction::triggered, this, [w] {
+        if (auto* e = w->activeEditor()) e->paste();
+    });
+    connect(action(QStringLiteral("PopupMenu_NewPHP")), &QAction::triggered, w,
+            &DocumentWorkspace::newPhpDocument);
+    connect(action(QStringLiteral("PopupMenu_NewClean")), &QAction::triggered, w,
+            &DocumentWorkspace::newCleanDocument);
     connect(action(QStringLiteral("PopupMenu_Open")), &QAction::triggered, this, [this] {
         mainPages_->setCurrentIndex(0);
-        workspace_->OpenWithDialog();
+        workspace_->openWithDialog();
     });
-    connect(action(QStringLiteral("PopupMenu_OpenAtCursor")), &QAction::triggered, w, &DocumentWorkspace::OpenFileAtSelection);
-    connect(action(QStringLiteral("PopupMenu_Save")), &QAction::triggered, w, &DocumentWorkspace::SaveDocument);
-    connect(action(QStringLiteral("PopupMenu_SaveAs")), &QAction::triggered, w, &DocumentWorkspace::SaveDocumentAs);
-    connect(action(QStringLiteral("PopupMenu_Close")), &QAction::triggered, w, &DocumentWorkspace::CloseActive);
-    connect(action(QStringLiteral("PopupMenu_CloseAll")), &QAction::triggered, w, &DocumentWorkspace::CloseAll);
+    connect(action(QStringLiteral("PopupMenu_OpenAtCursor")), &QAction::triggered, w,
+            &DocumentWorkspace::openFileAtSelection);
+    connect(action(QStringLiteral("PopupMenu_Save")), &QAction::triggered, w,
+            &DocumentWorkspace::saveDocument);
+    connect(action(QStringLiteral("PopupMenu_SaveAs")), &QAction::triggered, w,
+            &DocumentWorkspace::saveDocumentAs);
+    connect(action(QStringLiteral("PopupMenu_Close")), &QAction::triggered, w,
+            &DocumentWorkspace::closeActive);
+    connect(action(QStringLiteral("PopupMenu_CloseAll")), &QAction::triggered, w,
+            &DocumentWorkspace::closeAll);
 }
 
-void TFormMainPHP::connectDocumentCommands() {
+void MainWindow::connectDocumentCommands() {
     DocumentWorkspace* w = workspace_;
     auto on = [this](const char* name, auto&& slot) {
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this, slot);
     };
-    on("MenuFile_New", [w] { w->NewPhpDocument(); });
-    on("MenuFile_NewSQL", [w] { w->NewSqlDocument(); });
+    on("MenuFile_New", [w] { w->newPhpDocument(); });
+    on("MenuFile_NewSQL", [w] { w->newSqlDocument(); });
     on("MenuFile_Open", [this] {
         mainPages_->setCurrentIndex(0);
-        workspace_->OpenWithDialog();
+        workspace_->openWithDialog();
     });
-    on("MenuFile_Save", [w] { w->SaveDocument(); });
-    on("MenuFile_SaveAs", [w] { w->SaveDocumentAs(); });
-    on("MenuFile_Close", [w] { w->CloseActive(); });
-    on("MenuFile_CloseAll", [w] { w->CloseAll(); });
+    on("MenuFile_Save", [w] { w->saveDocument(); });
+    on("MenuFile_SaveAs", [w] { w->saveDocumentAs(); });
+    on("MenuFile_Close", [w] { w->closeActive(); });
+    on("MenuFile_CloseAll", [w] { w->closeAll(); });
     on("MenuFile_Exit", [this] { close(); });
     on("MenuEdit_Copy", [this] { editorClipboard("copy"); });
     on("MenuEdit_Cut", [this] { editorClipboard("cut"); });
     on("MenuEdit_Paste", [this] { editorClipboard("paste"); });
-    on("MenuEdit_PasteNew", [w] { w->PasteIntoNewDocument(); });
+    on("MenuEdit_PasteNew", [w] { w->pasteIntoNewDocument(); });
     on("MenuView_DockingArea_Show", [this] { toggleDockingArea(); });
     on("MenuView_DockingArea_Left", [this] { switchDockingSide(); });
     on("MenuView_DockingArea_Right", [this] { switchDockingSide(); });
     on("MenuView_ShowCodeTabs_Show", [this] { toggleDocumentTabs(); });
-    for (const char* name : {"MenuView_ShowCodeTabs_Left", "MenuView_ShowCodeTabs_Right", "MenuView_ShowCodeTabs_Top",
-                             "MenuView_ShowCodeTabs_Bottom"}) {
+    for (const char* name : {"MenuView_ShowCodeTabs_Left", "MenuView_ShowCodeTabs_Right",
+                             "MenuView_ShowCodeTabs_Top", "MenuView_ShowCodeTabs_Bottom"}) {
         QAction* a = action(QString::fromLatin1(name));
         on(name, [this, a] { setDocumentTabPosition(a->data().toInt()); });
     }
@@ -326,20 +381,62 @@ void TFormMainPHP::connectDocumentCommands() {
     });
 
     // Commands whose windows come with later parts of the program say so when chosen.
-    for (const char* name :
-         {"MenuFile_NewProject", "MenuFile_OpenNet", "MenuFile_OpenProject", "MenuFile_ReopenMore", "MenuFile_SaveProject",
-          "MenuFile_SaveNet", "MenuFile_Print", "MenuFile_PrintAll", "MenuFile_CloseProject", "MenuEdit_ShowClipboard",
-          "MenuEdit_Find", "MenuEdit_Replace", "MenuEdit_GoToLine", "MenuInsert_Functions", "MenuInsert_ProjectDir",
-          "MenuInsert_JavaScript", "MenuInsert_NoScript", "MenuInsert_Function", "MenuInsert_ClassVar",
-          "MenuInsert_PHPInfo", "MenuView_PHPHints", "MenuView_Coding_Win1250", "MenuView_Coding_Iso88592",
-          "MenuView_Coding_AllWin1250", "MenuView_Coding_AllIso88592", "MenuProject_Dirs", "MenuProject_AddFile",
-          "MenuProject_RemoveFile", "MenuProject_Files", "MenuClasses_Add", "MenuClasses_Manager",
-          "MenuClasses_CreateInit", "MenuClasses_Refresh", "MenuTools_ClassWizard", "MenuTools_FTPOptions",
-          "MenuTools_Options", "MenuTools_AutoTest", "MenuServers_FTPConnect", "MenuServers_FTPDisconnect",
-          "MenuServers_FTPAbort", "MenuServers_FTPServery", "ActApacheStart", "ActKillApache", "ActHTTPStart",
-          "ActHTTPKill", "ActmySQLStart", "ActmySQLKill", "ActDATAStart", "ActDATAKill", "ActOptions",
-          "MenuServers_ToolBar", "MenuHelp_Main", "MenuHelp_Program", "MenuHelp_Index", "MenuHelp_HomePage",
-          "MenuHelp_About"})
+    for (const char* name : {"MenuFile_NewProject",
+                             "MenuFile_OpenNet",
+                             "MenuFile_OpenProject",
+                             "MenuFile_ReopenMore",
+                             "MenuFile_SaveProject",
+                             "MenuFile_SaveNet",
+                             "MenuFile_Print",
+                             "MenuFile_PrintAll",
+                             "MenuFile_CloseProject",
+                             "MenuEdit_ShowClipboard",
+                             "MenuEdit_Find",
+                             "MenuEdit_Replace",
+                             "MenuEdit_GoToLine",
+                             "MenuInsert_Functions",
+                             "MenuInsert_ProjectDir",
+                             "MenuInsert_JavaScript",
+                             "MenuInsert_NoScript",
+                             "MenuInsert_Function",
+                             "MenuInsert_ClassVar",
+                             "MenuInsert_PHPInfo",
+                             "MenuView_PHPHints",
+                             "MenuView_Coding_Win1250",
+                             "MenuView_Coding_Iso88592",
+                             "MenuView_Coding_AllWin1250",
+                             "MenuView_Coding_AllIso88592",
+                             "MenuProject_Dirs",
+                             "MenuProject_AddFile",
+                             "MenuProject_RemoveFile",
+                             "MenuProject_Files",
+                             "MenuClasses_Add",
+                             "MenuClasses_Manager",
+                             "MenuClasses_CreateInit",
+                             "MenuClasses_Refresh",
+                             "MenuTools_ClassWizard",
+                             "MenuTools_FTPOptions",
+                             "MenuTools_Options",
+                             "MenuTools_AutoTest",
+                             "MenuServers_FTPConnect",
+                             "MenuServers_FTPDisconnect",
+                             "MenuServers_FTPAbort",
+                             "MenuServers_FTPServery",
+                             "ActApacheStart",
+                             "ActKillApache",
+                             "ActHTTPStart",
+                             "ActHTTPKill",
+                             "ActmySQLStart",
+                             "ActmySQLKill",
+                             "ActDATAStart",
+                             "ActDATAKill",
+                             "ActOptions",
+                             "MenuServers_ToolBar",
+                             "MenuHelp_Main",
+                             "MenuHelp_Program",
+                             "MenuHelp_Index",
+                             "MenuHelp_HomePage",
+                             "MenuHelp_About"})
         laterPart(QString::fromLatin1(name));
     on("MenuHelp_Mail", [this] {
         QString error;
@@ -348,7 +445,7 @@ void TFormMainPHP::connectDocumentCommands() {
     });
 }
 
-void TFormMainPHP::buildToolArea() {
+void MainWindow::buildToolArea() {
     auto* row = new QVBoxLayout(toolArea_);
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(2);
@@ -376,16 +473,22 @@ void TFormMainPHP::buildToolArea() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(1);
     const QStyle* st = style();
-    const std::tuple<const char*, const char*, const char*, QStyle::StandardPixmap, const char*> smallButtons[] = {
-        {"BtnNew", "Nowy", "Nowy|Nowy dokument.", QStyle::SP_FileIcon, "MenuFile_New"},
-        {"BtnOpen", "Otwórz", "Otwórz...|Otwiera plik.", QStyle::SP_DialogOpenButton, "MenuFile_Open"},
-        {"BtnSave", "Zapisz", "Zapisz|Zapisuje aktualnie edytowany plik.", QStyle::SP_DialogSaveButton, "MenuFile_Save"},
-        {"BtnCopy", "Kopiuj", "Kopiuj|Kopiuje zaznaczony fragment do schowka.", QStyle::SP_FileDialogContentsView, "MenuEdit_Copy"},
-        {"BtnCut", "Wytnij", "Wytnij|Wycina zaznaczony fragment do schowka.", QStyle::SP_DialogDiscardButton, "MenuEdit_Cut"},
-        {"BtnPaste", "Wstaw", "Wstaw|Wstawia zwartość schowka.", QStyle::SP_DialogApplyButton, "MenuEdit_Paste"}};
+    const std::tuple<const char*, const char*, const char*, QStyle::StandardPixmap, const char*>
+        smallButtons[] = {
+            {"BtnNew", "Nowy", "Nowy|Nowy dokument.", QStyle::SP_FileIcon, "MenuFile_New"},
+            {"BtnOpen", "Otwórz", "Otwórz...|Otwiera plik.", QStyle::SP_DialogOpenButton, "MenuFile_Open"},
+            {"BtnSave", "Zapisz", "Zapisz|Zapisuje aktualnie edytowany plik.", QStyle::SP_DialogSaveButton,
+             "MenuFile_Save"},
+            {"BtnCopy", "Kopiuj", "Kopiuj|Kopiuje zaznaczony fragment do schowka.",
+             QStyle::SP_FileDialogContentsView, "MenuEdit_Copy"},
+            {"BtnCut", "Wytnij", "Wytnij|Wycina zaznaczony fragment do schowka.",
+             QStyle::SP_DialogDiscardButton, "MenuEdit_Cut"},
+            {"BtnPaste", "Wstaw", "Wstaw|Wstawia zwartość schowka.", QStyle::SP_DialogApplyButton,
+             "MenuEdit_Paste"}};
     int index = 0;
     for (const auto& [name, text, hint, icon, target] : smallButtons) {
-        QToolButton* b = makeButton(QString::fromLatin1(name), QString::fromUtf8(text), QString::fromUtf8(hint), small);
+        QToolButton* b =
+            makeButton(QString::fromLatin1(name), QString::fromUtf8(text), QString::fromUtf8(hint), small);
         b->setIcon(st->standardIcon(icon));
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
         b->setFixedSize(24, 24);
@@ -418,7 +521,8 @@ void TFormMainPHP::buildToolArea() {
         {"BtnHTML_Font", "Czcionka", "Wstawia czcionkę."},
         {"BtnHTML_InsertColor", "Kolor", "Wstawia kolor."}};
     for (const auto& [name, text, hint] : htmlButtons) {
-        QToolButton* b = makeButton(QString::fromLatin1(name), QString::fromUtf8(text), QString::fromUtf8(hint), html);
+        QToolButton* b =
+            makeButton(QString::fromLatin1(name), QString::fromUtf8(text), QString::fromUtf8(hint), html);
         QAction* a = command(QString::fromLatin1(name), QString::fromUtf8(text), QString::fromUtf8(hint));
         bindTo(b, a);
         laterPart(QString::fromLatin1(name));
@@ -443,9 +547,10 @@ void TFormMainPHP::buildToolArea() {
     auto* variables = new QMenu(constants);
     variables->setObjectName(QStringLiteral("PopupMenuPHPVars"));
     menus_.insert(variables->objectName(), variables);
-    const char* names[] = {"$QUERY_STRING", nullptr, "$HTTP_GET_VARS", "$HTTP_POST_VARS", "$HTTP_COOKIE_VARS", nullptr,
-                           "$PHP_SELF", "$HTTP_REFERER", nullptr, "$REMOTE_ADDR", "$REMOTE_HOST", "$HTTP_HOST",
-                           "$HTTP_USER_AGENT"};
+    const char* names[] = {
+        "$QUERY_STRING", nullptr,      "$HTTP_GET_VARS",  "$HTTP_POST_VARS", "$HTTP_COOKIE_VARS",
+        nullptr,         "$PHP_SELF",  "$HTTP_REFERER",   nullptr,           "$REMOTE_ADDR",
+        "$REMOTE_HOST",  "$HTTP_HOST", "$HTTP_USER_AGENT"};
     for (const char* name : names) {
         if (!name) {
             variables->addSeparator();
@@ -454,7 +559,7 @@ void TFormMainPHP::buildToolArea() {
         QAction* item = variables->addAction(QString::fromLatin1(name));
         item->setStatusTip(QStringLiteral("Wstawia"));
         connect(item, &QAction::triggered, this, [this, item] {
-            workspace_->InsertText(fromWin1250(RemoveChar('&', toWin1250(item->text()))));
+            workspace_->insertText(fromWin1250(removeChar('&', toWin1250(item->text()))));
         });
     }
     constants->setMenu(variables);
@@ -472,16 +577,21 @@ void TFormMainPHP::buildToolArea() {
         {"BtnAddFile", "Dodaj plik", "Dodaj plik|Dodaje plik do projektu.", "MenuProject_AddFile"},
         {"BtnRemoveFile", "Usuń plik", "Usuń plik|Usuwa plik z projektu.", "MenuProject_RemoveFile"},
         {"BtnProjectFiles", "Pliki", "Pliki|Pokazuje liste plików projektu.", "MenuProject_Files"},
-        {"BtnFunctions", "Funkcje", "Funkcje|Otwiera okno, zawierające wszystkie funkcje PHP.", "MenuInsert_Functions"},
-        {"BtnInsertDir", "Wstaw katalog", "Wstaw katalog|Wstawia katalogo do dokumentu", "MenuInsert_ProjectDir"}};
+        {"BtnFunctions", "Funkcje", "Funkcje|Otwiera okno, zawierające wszystkie funkcje PHP.",
+         "MenuInsert_Functions"},
+        {"BtnInsertDir", "Wstaw katalog", "Wstaw katalog|Wstawia katalogo do dokumentu",
+         "MenuInsert_ProjectDir"}};
     for (const auto& [name, text, hint, target] : lowerButtons) {
-        QToolButton* b = makeButton(QString::fromLatin1(name), QString::fromUtf8(text), QString::fromUtf8(hint), toolArea_);
+        QToolButton* b = makeButton(QString::fromLatin1(name), QString::fromUtf8(text),
+                                    QString::fromUtf8(hint), toolArea_);
         bindTo(b, action(QString::fromLatin1(target)));
         lower->addWidget(b);
     }
-    QToolButton* browse = makeButton(QStringLiteral("BtnBrowse"), QStringLiteral("Przeglądaj"),
-                                     QStringLiteral("Przeglądaj|Uruchamia domyślną przeglądarke i otwiera w niej aktualnie edytowany dokument."),
-                                     toolArea_);
+    QToolButton* browse = makeButton(
+        QStringLiteral("BtnBrowse"), QStringLiteral("Przeglądaj"),
+        QStringLiteral(
+            "Przeglądaj|Uruchamia domyślną przeglądarke i otwiera w niej aktualnie edytowany dokument."),
+        toolArea_);
     auto* browseMenu = new QMenu(browse);
     browseMenu->setObjectName(QStringLiteral("PopupMenuBrowse"));
     menus_.insert(browseMenu->objectName(), browseMenu);
@@ -490,29 +600,34 @@ void TFormMainPHP::buildToolArea() {
     browseMenu->addAction(mini);
     browseMenu->setDefaultAction(mini);
     browseMenu->addAction(command(QStringLiteral("MenuPop_Browser"), QStringLiteral("&Przeglądarka")));
-    browseMenu->addAction(command(QStringLiteral("MenuPop_SystemBrowser"), QStringLiteral("Microsoft Internet Explorer")));
+    browseMenu->addAction(
+        command(QStringLiteral("MenuPop_SystemBrowser"), QStringLiteral("Microsoft Internet Explorer")));
     auto* previewGroup = new QActionGroup(this);
     QAction* asFile = command(QStringLiteral("MenuPop_BrosFile"), QStringLiteral("Przeglądaj jako plik..."));
-    QAction* none = command(QStringLiteral("MenuPop_NoBros"), QStringLiteral("Brak zdefinowanego pliku do przeglądania"));
+    QAction* none =
+        command(QStringLiteral("MenuPop_NoBros"), QStringLiteral("Brak zdefinowanego pliku do przeglądania"));
     for (QAction* a : {asFile, none}) {
         a->setCheckable(true);
         previewGroup->addAction(a);
         browseMenu->addAction(a);
     }
     asFile->setChecked(true);
-    for (const char* name : {"MenuPop_MiniBrowser", "MenuPop_Browser", "MenuPop_SystemBrowser", "MenuPop_BrosFile"})
+    for (const char* name :
+         {"MenuPop_MiniBrowser", "MenuPop_Browser", "MenuPop_SystemBrowser", "MenuPop_BrosFile"})
         laterPart(QString::fromLatin1(name));
     browse->setMenu(browseMenu);
     browse->setPopupMode(QToolButton::MenuButtonPopup);
     connect(browse, &QToolButton::clicked, mini, &QAction::trigger);
     lower->addWidget(browse);
-    QToolButton* wizard = makeButton(QStringLiteral("BtnClassWizard"), QStringLiteral("Kreator Class"),
-                                     QStringLiteral("Kreator Class|Otwiera okno Kreatora Class PHP."), toolArea_);
+    QToolButton* wizard =
+        makeButton(QStringLiteral("BtnClassWizard"), QStringLiteral("Kreator Class"),
+                   QStringLiteral("Kreator Class|Otwiera okno Kreatora Class PHP."), toolArea_);
     bindTo(wizard, action(QStringLiteral("MenuTools_ClassWizard")));
     lower->addWidget(wizard);
-    QToolButton* hints = makeButton(QStringLiteral("BtnPHPHints"), QStringLiteral("Podpowiedzi PHP"),
-                                    QStringLiteral("Podpowiedzi PHP|Wyłacza/wyłacza wyświetlanie opisów funkcji i procedur PHP."),
-                                    toolArea_);
+    QToolButton* hints = makeButton(
+        QStringLiteral("BtnPHPHints"), QStringLiteral("Podpowiedzi PHP"),
+        QStringLiteral("Podpowiedzi PHP|Wyłacza/wyłacza wyświetlanie opisów funkcji i procedur PHP."),
+        toolArea_);
     bindTo(hints, action(QStringLiteral("MenuView_PHPHints")));
     lower->addWidget(hints);
     lower->addStretch(1);

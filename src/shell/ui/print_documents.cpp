@@ -81,7 +81,7 @@ private:
 
 } // namespace
 
-DocumentPrinting::DocumentPrinting(TFormMainPHP& main)
+DocumentPrinting::DocumentPrinting(MainWindow& main)
     : QObject(&main), main_(main), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     choosePrinter = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, &main_);
@@ -128,7 +128,7 @@ void DocumentPrinting::print(const QList<DocumentPage*>& pages) {
             return;
         }
         for (int i = 0; i < pages.size(); ++i) {
-            showStatus(PrintingStatusText(pages[i]->path()));
+            showStatus(printingStatusText(pages[i]->path()));
             if ((i > 0 && !printer_->newPage()) || !printPage(painter, pages[i])) {
                 painter.end();
                 failed(pages[i]);
@@ -139,7 +139,7 @@ void DocumentPrinting::print(const QList<DocumentPage*>& pages) {
         return;
     }
     for (DocumentPage* page : pages) {
-        showStatus(PrintingStatusText(page->path()));
+        showStatus(printingStatusText(page->path()));
         QPainter painter;
         if (!painter.begin(printer_.get()) || !printPage(painter, page)) {
             if (painter.isActive()) painter.end();
@@ -153,7 +153,7 @@ void DocumentPrinting::print(const QList<DocumentPage*>& pages) {
 bool DocumentPrinting::printPage(QPainter& painter, DocumentPage* page) {
     const CodeEditor* editor = page->editor();
     LinePrinter lines(*printer_, painter);
-    for (const PrintLine& line : PrintJobLines(page->path(), editorLines(editor))) {
+    for (const PrintLine& line : printJobLines(page->path(), editorLines(editor))) {
         const QFont font = lineFont(editor, line, printer_.get());
         painter.setFont(font);
         if (!lines.print(line.text, font)) return false;
@@ -161,7 +161,7 @@ bool DocumentPrinting::printPage(QPainter& painter, DocumentPage* page) {
     return true;
 }
 
-DocumentPrinting* installPrinting(TFormMainPHP& main) {
+DocumentPrinting* installPrinting(MainWindow& main) {
     auto* printing = new DocumentPrinting(main);
     main.setCommandHandler(QStringLiteral("MenuFile_Print"), [printing] { printing->printActive(); });
     main.setCommandHandler(QStringLiteral("MenuFile_PrintAll"), [printing] { printing->printAll(); });

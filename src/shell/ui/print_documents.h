@@ -13,12 +13,12 @@ class QPrinter;
 namespace wertan {
 
 class DocumentPage;
-class TFormMainPHP;
+class MainWindow;
 
 class DocumentPrinting : public QObject {
     Q_OBJECT
 public:
-    explicit DocumentPrinting(TFormMainPHP& main);
+    explicit DocumentPrinting(MainWindow& main);
     ~DocumentPrinting() override;
 
     // The print dialog: true when the user confirms. Tests put their own here.
@@ -36,11 +36,11 @@ private:
     bool printPage(QPainter& painter, DocumentPage* page);
     void showStatus(const QString& text);
 
-    TFormMainPHP& main_;
+    MainWindow& main_;
     std::unique_ptr<QPrinter> printer_;
 };
 
 // Creates the printing service of the main window and gives the two commands their handlers.
-DocumentPrinting* installPrinting(TFormMainPHP& main);
+DocumentPrinting* installPrinting(MainWindow& main);
 
 } // namespace wertan

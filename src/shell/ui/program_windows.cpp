@@ -2,17 +2,17 @@
 
 #include "editor/ui/code_editor.h"
 #include "editor/ui/editor_environment.h"
-#include "settings/ui/program_options_window.h"
-#include "settings/ui/reopen_window.h"
-#include "text/document_text.h"
+#include "settings/ui/program_options_dialog.h"
+#include "settings/ui/reopen_list_dialog.h"
 #include "shell/ui/clipboard_window.h"
 #include "shell/ui/document_page.h"
 #include "shell/ui/document_workspace.h"
-#include "shell/ui/goto_line_window.h"
+#include "shell/ui/goto_line_dialog.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/print_documents.h"
 #include "shell/ui/search_dialogs.h"
 #include "shell/ui/shell_commands.h"
+#include "text/document_text.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -21,16 +21,16 @@ namespace wertan {
 
 namespace {
 // The go-to-line dialog.
-void createGotoLine(TFormMainPHP& main) {
-    auto* window = new TFormGoNoLineNumber(main);
+void createGotoLine(MainWindow& main) {
+    auto* window = new GotoLineDialog(main);
     main.setCommandHandler(QStringLiteral("MenuEdit_GoToLine"), [window] { window->open(); });
 }
 
 // The options dialog reads config\prog.dat2 and publishes its values into the shell settings.
-void createProgramOptions(TFormMainPHP& main) {
+void createProgramOptions(MainWindow& main) {
     auto* window =
-        new TFormOptionMain2(main.settings(), main.services().prompts,
-                             main.services().paths.file(QStringLiteral("config\\prog.dat2")), &main);
+        new ProgramOptionsDialog(main.settings(), main.services().prompts,
+                                 main.services().paths.file(QStringLiteral("config\\prog.dat2")), &main);
     window->createStep();
     if (QAction* command = main.action(QStringLiteral("MenuTools_Options"))) {
         command->setToolTip(QStringLiteral("Opcje umożliwiające skonfigurowanie ogólne programu."));
@@ -41,7 +41,7 @@ void createProgramOptions(TFormMainPHP& main) {
 
 // The editor options window: options and colours are loaded and applied to the first document,
 // the options become ready, then the file named by the first argument is opened.
-void createEditorOptions(TFormMainPHP& main, const QStringList& arguments) {
+void createEditorOptions(MainWindow& main, const QStringList& arguments) {
     EditorEnvironment& environment = main.editorEnvironment();
     DocumentWorkspace& workspace = main.workspace();
     environment.initialise(workspace.page(0) ? workspace.page(0)->editor() : nullptr);
@@ -54,30 +54,30 @@ void createEditorOptions(TFormMainPHP& main, const QStringList& arguments) {
                            [&main] { main.editorEnvironment().showOptionsDialog(&main); });
     if (!arguments.isEmpty()) {
         const QString path = QFileInfo(arguments.first()).absoluteFilePath();
-        workspace.OpenDocument(path, upperExtension(path));
+        workspace.openDocument(path, upperExtension(path));
     }
 }
 
 // The reopen dialog builds the "Otwórz ponownie" submenu; saves over a document's own file are
 // recorded from now on.
-void createReopenList(TFormMainPHP& main) {
+void createReopenList(MainWindow& main) {
     DocumentWorkspace& workspace = main.workspace();
-    auto* window = new TFormReOpenMore(
+    auto* window = new ReopenListDialog(
         main.services().prompts, main.services().paths.file(QStringLiteral("config\\reloaddoc.dat2")),
         main.menu(QStringLiteral("MenuFile_Reopen")),
-        [&workspace](const QString& path) { workspace.OpenDocument(path, upperExtension(path)); }, &main);
+        [&workspace](const QString& path) { workspace.openDocument(path, upperExtension(path)); }, &main);
     window->refresh();
     workspace.hooks().addRecentDocument = [window](const QString& path) { window->addRecentDocument(path); };
     main.setCommandHandler(QStringLiteral("MenuFile_ReopenMore"), [window] { window->open(); });
 }
 
-void createClipboardView(TFormMainPHP& main) {
-    auto* window = new TFormClipboard(main);
+void createClipboardView(MainWindow& main) {
+    auto* window = new ClipboardWindow(main);
     main.setCommandHandler(QStringLiteral("MenuEdit_ShowClipboard"), [window] { window->open(); });
 }
 } // namespace
 
-void createProgramWindows(TFormMainPHP& main, const QStringList& arguments) {
+void createProgramWindows(MainWindow& main, const QStringList& arguments) {
     // The main window's own commands: keyword bars, the "&Wstaw" templates, the coding commands,
     // the find and replace dialogs (made once with the main window) and printing.
     installKeywordBars(main);

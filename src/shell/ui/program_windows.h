@@ -4,10 +4,10 @@
 
 namespace wertan {
 
-class TFormMainPHP;
+class MainWindow;
 
 // Creates the other windows (hidden) and runs their creation steps in the program's order; they
 // live as children of the main window for the whole run.
-void createProgramWindows(TFormMainPHP& main, const QStringList& arguments);
+void createProgramWindows(MainWindow& main, const QStringList& arguments);
 
 } // namespace wertan

@@ -147,7 +147,7 @@ void EditorSearchTarget::replace(TextRange range, std::string_view replacement) 
     editor_->endUndoAction();
 }
 
-SearchDialogs::SearchDialogs(TFormMainPHP& main)
+SearchDialogs::SearchDialogs(MainWindow& main)
     : QObject(&main), main_(main), find_(new SearchDialog(SearchDialog::Mode::Find, &main)),
       replace_(new SearchDialog(SearchDialog::Mode::Replace, &main)) {
     connect(find_, &SearchDialog::findNextClicked, this, [this] { findNext(find_); });
@@ -173,7 +173,7 @@ void SearchDialogs::findNext(SearchDialog* dialog) {
     CodeEditor* editor = main_.workspace().activeEditor();
     if (!editor) return;
     EditorSearchTarget target(editor);
-    FindNext(dialog->state(), target);
+    wertan::findNext(dialog->state(), target);
 }
 
 void SearchDialogs::replace(bool all) {
@@ -181,11 +181,11 @@ void SearchDialogs::replace(bool all) {
     if (!editor) return;
     SearchDialogState state = replace_->state();
     EditorSearchTarget target(editor);
-    ReplaceNext(state, target, all);
+    replaceNext(state, target, all);
     replace_->setDirectionUp(state.up);
 }
 
-SearchDialogs* installSearchDialogs(TFormMainPHP& main) {
+SearchDialogs* installSearchDialogs(MainWindow& main) {
     auto* dialogs = new SearchDialogs(main);
     main.setCommandHandler(QStringLiteral("MenuEdit_Find"), [dialogs] { dialogs->showFind(); });
     main.setCommandHandler(QStringLiteral("MenuEdit_Replace"), [dialogs] { dialogs->showReplace(); });

@@ -13,7 +13,7 @@ class QRadioButton;
 namespace wertan {
 
 class CodeEditor;
-class TFormMainPHP;
+class MainWindow;
 
 class SearchDialog : public QDialog {
     Q_OBJECT
@@ -69,7 +69,7 @@ private:
 class SearchDialogs : public QObject {
     Q_OBJECT
 public:
-    explicit SearchDialogs(TFormMainPHP& main);
+    explicit SearchDialogs(MainWindow& main);
     SearchDialog* findDialog() const { return find_; }
     SearchDialog* replaceDialog() const { return replace_; }
     // The "Kod" page, then the dialog.
@@ -80,12 +80,12 @@ private:
     void findNext(SearchDialog* dialog);
     void replace(bool all);
 
-    TFormMainPHP& main_;
+    MainWindow& main_;
     SearchDialog* find_;
     SearchDialog* replace_;
 };
 
 // Creates the dialogs as children of the main window and gives the commands their handlers.
-SearchDialogs* installSearchDialogs(TFormMainPHP& main);
+SearchDialogs* installSearchDialogs(MainWindow& main);
 
 } // namespace wertan

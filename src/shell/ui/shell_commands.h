@@ -7,14 +7,14 @@
 namespace wertan {
 
 class CodeEditor;
-class TFormMainPHP;
+class MainWindow;
 
 // Fills the keyword bar of every page made from now on, and of the pages that already exist.
-void installKeywordBars(TFormMainPHP& main);
+void installKeywordBars(MainWindow& main);
 // Fills the three template sub-menus and gives the template commands their handlers.
-void installSnippetCommands(TFormMainPHP& main);
+void installSnippetCommands(MainWindow& main);
 // The four coding commands and the conversion the save operation runs first.
-void installCodingCommands(TFormMainPHP& main);
+void installCodingCommands(MainWindow& main);
 
 // Converts an editor's text through a table in place: no undo record, the changed state, the
 // page's mark and the caret stay as they were.

@@ -12,9 +12,9 @@ namespace wertan {
 
 namespace {
 
-void insertSnippet(TFormMainPHP& main, SnippetId id) {
-    for (const std::string& line : SnippetInsertLines(id, main.settings().lowerCaseTags))
-        main.workspace().InsertLine(line);
+void insertSnippet(MainWindow& main, SnippetId id) {
+    for (const std::string& line : snippetInsertLines(id, main.settings().lowerCaseTags))
+        main.workspace().insertLine(line);
 }
 
 void setHint(QAction* action, const std::string& hint) {
@@ -23,14 +23,14 @@ void setHint(QAction* action, const std::string& hint) {
     action->setStatusTip(fromWin1250(hint));
 }
 
-void fillSubMenu(TFormMainPHP& main, QMenu* menu, const SnippetMenu& model) {
+void fillSubMenu(MainWindow& main, QMenu* menu, const SnippetMenu& model) {
     if (!menu) return;
     for (const SnippetMenuEntry& entry : model.entries) {
         if (entry.separator) {
             menu->addSeparator();
             continue;
         }
-        const Snippet& snippet = GetSnippet(entry.id);
+        const Snippet& snippet = getSnippet(entry.id);
         QAction* item = menu->addAction(fromWin1250(snippet.caption));
         setHint(item, snippet.hint);
         if (snippet.hasAction)
@@ -41,10 +41,10 @@ void fillSubMenu(TFormMainPHP& main, QMenu* menu, const SnippetMenu& model) {
 
 } // namespace
 
-void installSnippetCommands(TFormMainPHP& main) {
-    fillSubMenu(main, main.menu(QStringLiteral("MenuInsert_If")), ConditionalSnippetMenu());
-    fillSubMenu(main, main.menu(QStringLiteral("MenuInsert_Switch")), SwitchSnippetMenu());
-    fillSubMenu(main, main.menu(QStringLiteral("MenuInsert_Loops")), LoopSnippetMenu());
+void installSnippetCommands(MainWindow& main) {
+    fillSubMenu(main, main.menu(QStringLiteral("MenuInsert_If")), conditionalSnippetMenu());
+    fillSubMenu(main, main.menu(QStringLiteral("MenuInsert_Switch")), switchSnippetMenu());
+    fillSubMenu(main, main.menu(QStringLiteral("MenuInsert_Loops")), loopSnippetMenu());
     const std::pair<const char*, SnippetId> commands[] = {
         {"MenuInsert_Function", SnippetId::Function},
         {"MenuInsert_ClassVar", SnippetId::ClassVariable},
@@ -54,7 +54,7 @@ void installSnippetCommands(TFormMainPHP& main) {
     };
     for (const auto& [name, id] : commands) {
         const QString actionName = QString::fromLatin1(name);
-        if (QAction* a = main.action(actionName)) setHint(a, GetSnippet(id).hint);
+        if (QAction* a = main.action(actionName)) setHint(a, getSnippet(id).hint);
         main.setCommandHandler(actionName, [&main, id = id] { insertSnippet(main, id); });
     }
 }

@@ -8,7 +8,7 @@
 
 namespace wertan {
 
-TFormWelcome::TFormWelcome(QWidget* parent)
+WelcomeWindow::WelcomeWindow(QWidget* parent)
     : QFrame(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("FormWelcome"));
     setFixedSize(529, 339);
@@ -25,7 +25,7 @@ TFormWelcome::TFormWelcome(QWidget* parent)
         move(screen->geometry().center() - rect().center());
 }
 
-void TFormWelcome::paintEvent(QPaintEvent* event) {
+void WelcomeWindow::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect area = contentsRect();
     QLinearGradient sky(area.topLeft(), area.bottomRight());
@@ -50,7 +50,8 @@ void TFormWelcome::paintEvent(QPaintEvent* event) {
     sub.setPixelSize(16);
     p.setFont(sub);
     p.setPen(QColor(220, 230, 255));
-    p.drawText(area.adjusted(0, 70, 0, 0), Qt::AlignCenter, QStringLiteral("Środowisko tworzenia stron w PHP"));
+    p.drawText(area.adjusted(0, 70, 0, 0), Qt::AlignCenter,
+               QStringLiteral("Środowisko tworzenia stron w PHP"));
     QFrame::paintEvent(event);
 }
 

@@ -4,10 +4,10 @@
 
 namespace wertan {
 
-class TFormWelcome : public QFrame {
+class WelcomeWindow : public QFrame {
     Q_OBJECT
 public:
-    explicit TFormWelcome(QWidget* parent = nullptr);
+    explicit WelcomeWindow(QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

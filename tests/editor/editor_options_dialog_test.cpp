@@ -2,8 +2,8 @@
 // schemes of the shared components, and the buttons.
 #include "editor/ui/code_editor.h"
 #include "editor/ui/colouring_component.h"
-#include "editor/ui/edit_options_dialog.h"
 #include "editor/ui/editor_environment.h"
+#include "editor/ui/editor_options_dialog.h"
 #include "editor_test_support.h"
 #include "platform/scripted/scripted_prompts.h"
 #include "platform/settings_store.h"
@@ -32,7 +32,7 @@ protected:
     SettingsStore store{dir.file("store.ini")};
     ScriptedPrompts prompts;
     EditorEnvironment environment{store, prompts};
-    TFormEditOpts* dialog = nullptr;
+    EditorOptionsDialog* dialog = nullptr;
 
     void SetUp() override {
         environment.initialise(nullptr);
@@ -89,7 +89,7 @@ TEST_F(OptionsDialogTest, TextsAndLists) {
     EXPECT_EQ(field<QSpinBox>("EditGutterWidth")->maximum(), 100);
     EXPECT_EQ(field<QSpinBox>("EditDigitCount")->maximum(), 99);
 
-    const QStringList sample = dialog->FmwEdit()->text().split(QLatin1Char('\n'));
+    const QStringList sample = dialog->previewEditor()->text().split(QLatin1Char('\n'));
     ASSERT_EQ(sample.size(), 7);
     EXPECT_EQ(sample[0], QStringLiteral("// Przykladowy komentarz."));
     EXPECT_TRUE(sample[2].endsWith(QStringLiteral("wszystkich pól edycji ")));
@@ -111,7 +111,7 @@ TEST_F(OptionsDialogTest, OpensWithTheTemplateFieldsAndNoLanguage) {
     EXPECT_FALSE(field<ColourSwatch>("SwatchForeground")->isEnabled());
     EXPECT_FALSE(field<ColourSwatch>("SwatchAttributeBackground")->isEnabled());
     EXPECT_FALSE(field<QGroupBox>("GroupStyle")->isEnabled());
-    EXPECT_EQ(dialog->FmwEdit()->colouring(), nullptr);
+    EXPECT_EQ(dialog->previewEditor()->colouring(), nullptr);
 }
 
 TEST_F(OptionsDialogTest, ChoosingALanguageListsItsAttributesAndBrakDisablesThem) {
@@ -124,12 +124,12 @@ TEST_F(OptionsDialogTest, ChoosingALanguageListsItsAttributesAndBrakDisablesThem
     EXPECT_EQ(field<ColourSwatch>("SwatchForeground")->colour(), rgbColour(128, 128, 128));
     EXPECT_TRUE(field<QCheckBox>("CheckItalic")->isChecked());
     EXPECT_FALSE(field<QCheckBox>("CheckBold")->isChecked());
-    EXPECT_EQ(dialog->FmwEdit()->colouring(), environment.component(SchemeLanguage::Php));
+    EXPECT_EQ(dialog->previewEditor()->colouring(), environment.component(SchemeLanguage::Php));
 
     chooseLanguage("(brak)");
     EXPECT_FALSE(attributes()->isEnabled());
     EXPECT_FALSE(field<QGroupBox>("GroupStyle")->isEnabled());
-    EXPECT_EQ(dialog->FmwEdit()->colouring(), nullptr);
+    EXPECT_EQ(dialog->previewEditor()->colouring(), nullptr);
 }
 
 TEST_F(OptionsDialogTest, AttributeChangesReachPagesAndSurviveCancel) {
@@ -181,7 +181,7 @@ TEST_F(OptionsDialogTest, FieldsChangeTheTemplateAtOnceAndOkConfirms) {
     EXPECT_EQ(o.colour, rgbColour(255, 255, 224));
     EXPECT_EQ(o.rightEdgeColour, rgbColour(200, 0, 0));
     EXPECT_EQ(o.gutter.colour, rgbColour(220, 220, 220));
-    CodeEditor* preview = dialog->FmwEdit();
+    CodeEditor* preview = dialog->previewEditor();
     EXPECT_EQ(preview->SendScintilla(QsciScintillaBase::SCI_GETTABWIDTH), 3);
     EXPECT_EQ(preview->SendScintilla(QsciScintillaBase::SCI_GETEDGECOLUMN), 100);
     EXPECT_EQ(preview->SendScintilla(QsciScintillaBase::SCI_GETEDGECOLOUR), long(rgbColour(200, 0, 0)));
@@ -219,7 +219,7 @@ TEST_F(OptionsDialogTest, FontDialogAndSizeField) {
     EXPECT_EQ(field<QLineEdit>("EditFontName")->text(), QStringLiteral("DejaVu Sans Mono"));
     EXPECT_EQ(field<QSpinBox>("EditFontSize")->value(), 12);
     EXPECT_EQ(field<QLabel>("LabelSample")->font().family(), QStringLiteral("DejaVu Sans Mono"));
-    EXPECT_EQ(dialog->FmwEdit()->textFont().pixelSize(), 16);
+    EXPECT_EQ(dialog->previewEditor()->textFont().pixelSize(), 16);
 
     field<QSpinBox>("EditFontSize")->setValue(9);
     EXPECT_EQ(environment.options().font.pixelHeight, 12);
@@ -232,7 +232,7 @@ TEST_F(OptionsDialogTest, GutterFieldsShowWhatTheTemplateTook) {
     EXPECT_EQ(environment.options().gutter.width, 55);
     EXPECT_EQ(environment.options().gutter.digitCount, 6);
     EXPECT_EQ(field<QSpinBox>("EditGutterWidth")->value(), 55);
-    EXPECT_EQ(dialog->FmwEdit()->gutterPixelWidth(), 55);
+    EXPECT_EQ(dialog->previewEditor()->gutterPixelWidth(), 55);
     // Unreadable text in a number field is ignored.
     auto* width = field<QSpinBox>("EditGutterWidth");
     width->findChild<QLineEdit*>()->setText(QStringLiteral("abc"));
@@ -244,8 +244,8 @@ TEST_F(OptionsDialogTest, GutterFieldsShowWhatTheTemplateTook) {
 TEST_F(OptionsDialogTest, CaretLineHighlightShowsInThePreviewOnly) {
     field<QCheckBox>("CheckCaretLine")->setChecked(true);
     EXPECT_TRUE(environment.options().highlightCaretLine);
-    EXPECT_EQ(dialog->FmwEdit()->SendScintilla(QsciScintillaBase::SCI_GETCARETLINEVISIBLE), 1);
-    EXPECT_EQ(dialog->FmwEdit()->SendScintilla(QsciScintillaBase::SCI_GETCARETLINEBACK),
+    EXPECT_EQ(dialog->previewEditor()->SendScintilla(QsciScintillaBase::SCI_GETCARETLINEVISIBLE), 1);
+    EXPECT_EQ(dialog->previewEditor()->SendScintilla(QsciScintillaBase::SCI_GETCARETLINEBACK),
               long(rgbColour(0, 0, 255)));
     test::EditorWindow page(false);
     environment.setupEditor(page.editor);
@@ -255,7 +255,7 @@ TEST_F(OptionsDialogTest, CaretLineHighlightShowsInThePreviewOnly) {
 TEST_F(OptionsDialogTest, PreviewCaretSelectsTheAttributeUnderIt) {
     chooseLanguage("PHP");
     chooseAttribute("String");
-    CodeEditor* preview = dialog->FmwEdit();
+    CodeEditor* preview = dialog->previewEditor();
     preview->setFocus();
     // The attribute of the lexer's token under the caret.
     struct Case {

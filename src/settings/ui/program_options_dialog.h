@@ -17,10 +17,11 @@ namespace wertan {
 class Prompts;
 struct ShellSettings;
 
-class TFormOptionMain2 : public QDialog {
+class ProgramOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    TFormOptionMain2(ShellSettings& settings, Prompts& prompts, QString filePath, QWidget* parent = nullptr);
+    ProgramOptionsDialog(ShellSettings& settings, Prompts& prompts, QString filePath,
+                         QWidget* parent = nullptr);
 
     // The creation step: the file read into the fields and published into the shell settings.
     void createStep();

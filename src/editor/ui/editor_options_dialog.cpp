@@ -1,4 +1,4 @@
-#include "editor/ui/edit_options_dialog.h"
+#include "editor/ui/editor_options_dialog.h"
 
 #include "editor/ui/code_editor.h"
 #include "editor/ui/colouring_component.h"
@@ -93,7 +93,7 @@ void OptionsBand::setExpanded(bool expanded) {
     header_->setChecked(expanded);
 }
 
-// ---- TFormEditOpts -------------------------------------------------------------------------
+// ---- EditorOptionsDialog -------------------------------------------------------------------------
 
 namespace {
 
@@ -129,8 +129,9 @@ QWidget* withSuffix(QWidget* field, const QString& suffix) {
 
 } // namespace
 
-TFormEditOpts::TFormEditOpts(EditorOptions& options, const std::array<ColouringComponent*, 6>& components,
-                             Prompts& prompts, QWidget* parent)
+EditorOptionsDialog::EditorOptionsDialog(EditorOptions& options,
+                                         const std::array<ColouringComponent*, 6>& components,
+                                         Prompts& prompts, QWidget* parent)
     : QDialog(parent), options_(options), components_(components), prompts_(prompts) {
     setObjectName(QStringLiteral("FormEditOpts"));
     setWindowTitle(QStringLiteral("Właściwości edytora"));
@@ -153,10 +154,10 @@ TFormEditOpts::TFormEditOpts(EditorOptions& options, const std::array<ColouringC
     }
     bandsLayout->addStretch();
     // Expanding a band shows its fields as the template holds them.
-    connect(bands_[0], &OptionsBand::expanded, this, &TFormEditOpts::refreshFontFields);
-    connect(bands_[1], &OptionsBand::expanded, this, &TFormEditOpts::refreshDisplayFields);
-    connect(bands_[2], &OptionsBand::expanded, this, &TFormEditOpts::refreshEditingFields);
-    connect(bands_[3], &OptionsBand::expanded, this, &TFormEditOpts::refreshGutterFields);
+    connect(bands_[0], &OptionsBand::expanded, this, &EditorOptionsDialog::refreshFontFields);
+    connect(bands_[1], &OptionsBand::expanded, this, &EditorOptionsDialog::refreshDisplayFields);
+    connect(bands_[2], &OptionsBand::expanded, this, &EditorOptionsDialog::refreshEditingFields);
+    connect(bands_[3], &OptionsBand::expanded, this, &EditorOptionsDialog::refreshGutterFields);
 
     auto* scroll = new QScrollArea;
     scroll->setWidget(inner);
@@ -181,9 +182,9 @@ TFormEditOpts::TFormEditOpts(EditorOptions& options, const std::array<ColouringC
     setSampleFont();
 }
 
-TFormEditOpts::~TFormEditOpts() = default;
+EditorOptionsDialog::~EditorOptionsDialog() = default;
 
-QString TFormEditOpts::sampleText() {
+QString EditorOptionsDialog::sampleText() {
     return QStringLiteral("// Przykladowy komentarz.\n"
                           "\n"
                           "To pole tekstowe jest podgladem, konfiguracji wszystkich pól edycji \n"
@@ -193,7 +194,7 @@ QString TFormEditOpts::sampleText() {
                           "do wszystkich aktualnie edytowanych dokumentów. ");
 }
 
-QWidget* TFormEditOpts::buildFontBand() {
+QWidget* EditorOptionsDialog::buildFontBand() {
     auto* box = new QWidget;
     auto* form = new QFormLayout(box);
     fontName_ = new QLineEdit(QStringLiteral("(Brak danych)"));
@@ -210,7 +211,7 @@ QWidget* TFormEditOpts::buildFontBand() {
     form->addRow(QStringLiteral("Wielkość:"), fontSize_);
     form->addRow(QString(), chooseFont_);
     form->addRow(QStringLiteral("Podgląd:"), sample_);
-    connect(chooseFont_, &QPushButton::clicked, this, &TFormEditOpts::chooseFont);
+    connect(chooseFont_, &QPushButton::clicked, this, &EditorOptionsDialog::chooseFont);
     connect(fontSize_, &QSpinBox::valueChanged, this, [this](int points) {
         if (filling_) return;
         options_.font.setPointSize(points);
@@ -220,7 +221,7 @@ QWidget* TFormEditOpts::buildFontBand() {
     return box;
 }
 
-QWidget* TFormEditOpts::buildDisplayBand() {
+QWidget* EditorOptionsDialog::buildDisplayBand() {
     auto* box = new QWidget;
     auto* form = new QFormLayout(box);
     lineSpacing_ =
@@ -251,7 +252,7 @@ QWidget* TFormEditOpts::buildDisplayBand() {
     return box;
 }
 
-QWidget* TFormEditOpts::buildEditingBand() {
+QWidget* EditorOptionsDialog::buildEditingBand() {
     auto* box = new QWidget;
     auto* form = new QFormLayout(box);
     tabWidth_ = numberField(kTabWidthRange.minimum, kTabWidthRange.maximum, QStringLiteral("EditTabWidth"));
@@ -289,7 +290,7 @@ QWidget* TFormEditOpts::buildEditingBand() {
     return box;
 }
 
-QWidget* TFormEditOpts::buildGutterBand() {
+QWidget* EditorOptionsDialog::buildGutterBand() {
     auto* box = new QWidget;
     auto* form = new QFormLayout(box);
     gutterColour_ = swatchField(QStringLiteral("SwatchGutter"));
@@ -306,7 +307,7 @@ QWidget* TFormEditOpts::buildGutterBand() {
     form->addRow(lineNumbers_);
     form->addRow(leadingZeros_);
     form->addRow(zeroStart_);
-    connect(gutterColour_, &ColourSwatch::clicked, this, &TFormEditOpts::chooseGutterColour);
+    connect(gutterColour_, &ColourSwatch::clicked, this, &EditorOptionsDialog::chooseGutterColour);
     // After a change of width or digits the fields show what the template took.
     auto showTaken = [this] {
         filling_ = true;
@@ -339,7 +340,7 @@ QWidget* TFormEditOpts::buildGutterBand() {
     return box;
 }
 
-QWidget* TFormEditOpts::buildColouringBand() {
+QWidget* EditorOptionsDialog::buildColouringBand() {
     auto* box = new QWidget;
     language_ = new QComboBox;
     language_->setObjectName(QStringLiteral("ComboLanguage"));
@@ -375,8 +376,8 @@ QWidget* TFormEditOpts::buildColouringBand() {
     grid->addLayout(right, 2, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-    connect(language_, &QComboBox::currentIndexChanged, this, &TFormEditOpts::languageChosen);
-    connect(attributes_, &QListWidget::currentRowChanged, this, &TFormEditOpts::attributeChosen);
+    connect(language_, &QComboBox::currentIndexChanged, this, &EditorOptionsDialog::languageChosen);
+    connect(attributes_, &QListWidget::currentRowChanged, this, &EditorOptionsDialog::attributeChosen);
     auto pickColour = [this](ColourSwatch* swatch) {
         connect(swatch, &ColourSwatch::clicked, this, [this, swatch] {
             const ColourNumber start = swatch->colour() == kNoColour ? rgbColour(0, 0, 0) : swatch->colour();
@@ -395,7 +396,7 @@ QWidget* TFormEditOpts::buildColouringBand() {
     return box;
 }
 
-QWidget* TFormEditOpts::buildPreviewBand() {
+QWidget* EditorOptionsDialog::buildPreviewBand() {
     auto* box = new QWidget;
     auto* layout = new QVBoxLayout(box);
     auto* note = new QLabel(
@@ -408,11 +409,11 @@ QWidget* TFormEditOpts::buildPreviewBand() {
     preview_->setModified(false);
     layout->addWidget(note);
     layout->addWidget(preview_);
-    connect(preview_, &CodeEditor::caretMoved, this, &TFormEditOpts::previewCaretMoved);
+    connect(preview_, &CodeEditor::caretMoved, this, &EditorOptionsDialog::previewCaretMoved);
     return box;
 }
 
-void TFormEditOpts::prepareToShow() {
+void EditorOptionsDialog::prepareToShow() {
     refreshFontFields();
     refreshDisplayFields();
     refreshEditingFields();
@@ -428,14 +429,14 @@ void TFormEditOpts::prepareToShow() {
         languageChosen();
 }
 
-void TFormEditOpts::refreshFontFields() {
+void EditorOptionsDialog::refreshFontFields() {
     filling_ = true;
     fontName_->setText(options_.font.name);
     fontSize_->setValue(options_.font.pointSize());
     filling_ = false;
 }
 
-void TFormEditOpts::refreshDisplayFields() {
+void EditorOptionsDialog::refreshDisplayFields() {
     filling_ = true;
     background_->setColour(options_.colour);
     rightEdgeColour_->setColour(options_.rightEdgeColour);
@@ -444,7 +445,7 @@ void TFormEditOpts::refreshDisplayFields() {
     filling_ = false;
 }
 
-void TFormEditOpts::refreshEditingFields() {
+void EditorOptionsDialog::refreshEditingFields() {
     filling_ = true;
     tabWidth_->setValue(options_.tabWidth);
     caretShape_->setCurrentIndex(int(options_.insertCaret));
@@ -453,7 +454,7 @@ void TFormEditOpts::refreshEditingFields() {
     filling_ = false;
 }
 
-void TFormEditOpts::refreshGutterFields() {
+void EditorOptionsDialog::refreshGutterFields() {
     filling_ = true;
     gutterColour_->setColour(options_.gutter.colour);
     gutterWidth_->setValue(options_.gutter.width);
@@ -464,13 +465,13 @@ void TFormEditOpts::refreshGutterFields() {
     filling_ = false;
 }
 
-void TFormEditOpts::applyToTemplate() {
+void EditorOptionsDialog::applyToTemplate() {
     preview_->setOptions(options_);
     // What the template took is what the options hold.
     options_ = preview_->options();
 }
 
-void TFormEditOpts::setSampleFont() {
+void EditorOptionsDialog::setSampleFont() {
     QFont font = preview_->textFont();
     sample_->setFont(font);
     QPalette p = sample_->palette();
@@ -478,7 +479,7 @@ void TFormEditOpts::setSampleFont() {
     sample_->setPalette(p);
 }
 
-void TFormEditOpts::chooseFont() {
+void EditorOptionsDialog::chooseFont() {
     FontChoice initial;
     initial.family = options_.font.name;
     initial.pixelHeight = options_.font.pixelHeight;
@@ -500,7 +501,7 @@ void TFormEditOpts::chooseFont() {
     refreshFontFields();
 }
 
-void TFormEditOpts::chooseColour(ColourSwatch* swatch, ColourNumber EditorOptions::*field) {
+void EditorOptionsDialog::chooseColour(ColourSwatch* swatch, ColourNumber EditorOptions::*field) {
     const ColourNumber present = options_.*field;
     const ColourNumber start =
         isSystemColour(present) ? numberFromColour(colourFromNumber(present)) : present;
@@ -511,7 +512,7 @@ void TFormEditOpts::chooseColour(ColourSwatch* swatch, ColourNumber EditorOption
     applyToTemplate();
 }
 
-void TFormEditOpts::chooseGutterColour() {
+void EditorOptionsDialog::chooseGutterColour() {
     const ColourNumber present = options_.gutter.colour;
     const ColourNumber start =
         isSystemColour(present) ? numberFromColour(colourFromNumber(present)) : present;
@@ -522,12 +523,12 @@ void TFormEditOpts::chooseGutterColour() {
     applyToTemplate();
 }
 
-ColouringComponent* TFormEditOpts::chosenComponent() const {
+ColouringComponent* EditorOptionsDialog::chosenComponent() const {
     const int index = language_->currentIndex();
     return index >= 1 && index <= int(components_.size()) ? components_[std::size_t(index - 1)] : nullptr;
 }
 
-void TFormEditOpts::languageChosen() {
+void EditorOptionsDialog::languageChosen() {
     ColouringComponent* component = chosenComponent();
     preview_->setColouring(component);
     const bool on = component != nullptr;
@@ -546,7 +547,7 @@ void TFormEditOpts::languageChosen() {
     attributeBackground_->update();
 }
 
-void TFormEditOpts::attributeChosen() {
+void EditorOptionsDialog::attributeChosen() {
     ColouringComponent* component = chosenComponent();
     const int row = attributes_->currentRow();
     if (filling_ || !component || row < 0 || row >= component->attributeCount()) return;
@@ -561,7 +562,7 @@ void TFormEditOpts::attributeChosen() {
     filling_ = false;
 }
 
-void TFormEditOpts::attributeChanged() {
+void EditorOptionsDialog::attributeChanged() {
     ColouringComponent* component = chosenComponent();
     const int row = attributes_->currentRow();
     if (!component || row < 0 || row >= component->attributeCount()) return;
@@ -576,7 +577,7 @@ void TFormEditOpts::attributeChanged() {
 // The caret in the preview selects the attribute of the lexer's token under it (the character after
 // the caret); where there is none (line ends, empty lines, VBScript, which has no lexer) it counts as
 // the language's Space attribute (SQL has none: then the list keeps its selection).
-void TFormEditOpts::previewCaretMoved() {
+void EditorOptionsDialog::previewCaretMoved() {
     ColouringComponent* component = chosenComponent();
     if (!component) return;
     const long caret = preview_->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);

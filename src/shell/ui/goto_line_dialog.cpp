@@ -1,4 +1,4 @@
-#include "shell/ui/goto_line_window.h"
+#include "shell/ui/goto_line_dialog.h"
 
 #include "editor/ui/code_editor.h"
 #include "editor/ui/editor_environment.h"
@@ -29,7 +29,7 @@ constexpr int kMiddleRow = 2;
 const QColor kMiddleRowColour(255, 255, 225); // light yellow
 } // namespace
 
-TFormGoNoLineNumber::TFormGoNoLineNumber(TFormMainPHP& main)
+GotoLineDialog::GotoLineDialog(MainWindow& main)
     : QDialog(&main, Qt::Dialog | Qt::WindowStaysOnTopHint), main_(main) {
     setObjectName(QStringLiteral("FormGoNoLineNumber"));
     setWindowTitle(QStringLiteral("Idź do linii"));
@@ -93,19 +93,19 @@ TFormGoNoLineNumber::TFormGoNoLineNumber(TFormMainPHP& main)
     column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize); // a fixed-size dialog
 
-    connect(go_, &QPushButton::clicked, this, &TFormGoNoLineNumber::jump);
+    connect(go_, &QPushButton::clicked, this, &GotoLineDialog::jump);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(number_, &QSpinBox::valueChanged, this, &TFormGoNoLineNumber::refreshPreview);
-    connect(documents_, &QComboBox::activated, this, &TFormGoNoLineNumber::chooseDocument);
+    connect(number_, &QSpinBox::valueChanged, this, &GotoLineDialog::refreshPreview);
+    connect(documents_, &QComboBox::activated, this, &GotoLineDialog::chooseDocument);
     number_->installEventFilter(this);
     if (QLineEdit* edit = number_->findChild<QLineEdit*>()) edit->installEventFilter(this);
 }
 
-bool TFormGoNoLineNumber::numberFromZero() const {
+bool GotoLineDialog::numberFromZero() const {
     return main_.editorEnvironment().options().gutter.zeroStart;
 }
 
-void TFormGoNoLineNumber::prepare() {
+void GotoLineDialog::prepare() {
     DocumentWorkspace& workspace = main_.workspace();
     gate_ = GotoPreviewGate();
     documents_->clear();
@@ -114,15 +114,15 @@ void TFormGoNoLineNumber::prepare() {
     documents_->setCurrentIndex(workspace.activeIndex());
     chosenLines_ = editorLines(workspace.activeEditor());
     const bool fromZero = numberFromZero();
-    const GotoLineBounds bounds = BoundsOnOpen(int(chosenLines_.size()), fromZero);
+    const GotoLineBounds bounds = boundsOnOpen(int(chosenLines_.size()), fromZero);
     const QSignalBlocker block(number_);
     number_->setRange(bounds.lowest, bounds.highest);
     number_->setEnabled(bounds.enabled);
-    number_->setValue(FirstLineNumber(fromZero));
+    number_->setValue(firstLineNumber(fromZero));
     refreshPreview();
 }
 
-void TFormGoNoLineNumber::open() {
+void GotoLineDialog::open() {
     prepare();
     setWindowModality(Qt::ApplicationModal);
     show();
@@ -132,18 +132,18 @@ void TFormGoNoLineNumber::open() {
     number_->selectAll();
 }
 
-void TFormGoNoLineNumber::chooseDocument(int index) {
+void GotoLineDialog::chooseDocument(int index) {
     DocumentPage* page = main_.workspace().page(index);
     chosenLines_ = page ? editorLines(page->editor()) : QStringList();
-    const GotoLineBounds bounds = BoundsForChosenDocument(int(chosenLines_.size()), numberFromZero());
+    const GotoLineBounds bounds = boundsForChosenDocument(int(chosenLines_.size()), numberFromZero());
     number_->setRange(bounds.lowest, bounds.highest); // a value outside is brought inside
     number_->setEnabled(bounds.enabled);
     refreshPreview();
 }
 
-void TFormGoNoLineNumber::refreshPreview() {
+void GotoLineDialog::refreshPreview() {
     if (!gate_.allowsRefresh()) return;
-    const auto rows = PreviewRows(number_->value(), int(chosenLines_.size()), numberFromZero());
+    const auto rows = previewRows(number_->value(), int(chosenLines_.size()), numberFromZero());
     for (int r = 0; r < kPreviewRows; ++r) {
         const GotoPreviewRow& row = rows[std::size_t(r)];
         preview_->item(r, 0)->setText(row.shown ? QString::number(row.number) : QString());
@@ -152,26 +152,26 @@ void TFormGoNoLineNumber::refreshPreview() {
     }
 }
 
-QString TFormGoNoLineNumber::rowNumber(int row) const {
+QString GotoLineDialog::rowNumber(int row) const {
     return preview_->item(row, 0)->text();
 }
 
-QString TFormGoNoLineNumber::rowText(int row) const {
+QString GotoLineDialog::rowText(int row) const {
     return preview_->item(row, 1)->text();
 }
 
-void TFormGoNoLineNumber::jump() {
+void GotoLineDialog::jump() {
     CodeEditor* editor = main_.workspace().activeEditor();
     if (editor) {
         const GotoLineJump target =
-            JumpTarget(number_->value(), int(editorLines(editor).size()), numberFromZero());
+            jumpTarget(number_->value(), int(editorLines(editor).size()), numberFromZero());
         editor->gotoLineColumn(target.line + 1, editor->caretColumn());
         editor->setFirstVisibleLine(target.topLine);
     }
     accept();
 }
 
-bool TFormGoNoLineNumber::eventFilter(QObject* watched, QEvent* event) {
+bool GotoLineDialog::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         const QString typed = static_cast<QKeyEvent*>(event)->text();
@@ -196,7 +196,7 @@ bool TFormGoNoLineNumber::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TFormGoNoLineNumber::mousePressEvent(QMouseEvent* event) {
+void GotoLineDialog::mousePressEvent(QMouseEvent* event) {
     refreshPreview(); // a click on the dialog's background
     QDialog::mousePressEvent(event);
 }

@@ -62,16 +62,16 @@ private:
     QWidget* content_;
 };
 
-class TFormEditOpts : public QDialog {
+class EditorOptionsDialog : public QDialog {
     Q_OBJECT
 public:
     // The options and the six colouring components belong to the caller and outlive the dialog.
-    TFormEditOpts(EditorOptions& options, const std::array<ColouringComponent*, 6>& components,
-                  Prompts& prompts, QWidget* parent = nullptr);
-    ~TFormEditOpts() override;
+    EditorOptionsDialog(EditorOptions& options, const std::array<ColouringComponent*, 6>& components,
+                        Prompts& prompts, QWidget* parent = nullptr);
+    ~EditorOptionsDialog() override;
 
     // The preview editor, the template every page copies.
-    CodeEditor* FmwEdit() const { return preview_; }
+    CodeEditor* previewEditor() const { return preview_; }
     // What showing the dialog does before it appears: fields from the template, "(brak)" chosen.
     void prepareToShow();
     OptionsBand* band(int index) const { return bands_.at(std::size_t(index)); }

@@ -1,6 +1,6 @@
 // The reopen list: saves recorded in config/reloaddoc.dat2, the "Otwórz ponownie" submenu and dialog.
 #include "main_window_harness.h"
-#include "settings/ui/reopen_window.h"
+#include "settings/ui/reopen_list_dialog.h"
 
 #include <QDate>
 #include <QDir>
@@ -29,11 +29,11 @@ QByteArray recordBytes(const QByteArray& path, double days) {
 
 constexpr double kMarch5th2001At090507 = 36955.37855324074;
 
-class ReopenWindow : public MainWindowHarness {
+class ReopenListDialogTest : public MainWindowHarness {
 protected:
     QString list() { return programDir + QStringLiteral("/config/reloaddoc.dat2"); }
     QMenu* submenu() { return window->menu(QStringLiteral("MenuFile_Reopen")); }
-    TFormReOpenMore* dialog() { return window->findChild<TFormReOpenMore*>(); }
+    ReopenListDialog* dialog() { return window->findChild<ReopenListDialog*>(); }
     // The submenu as captions, the separator as "-".
     QStringList items() {
         QStringList out;
@@ -52,7 +52,7 @@ protected:
     // Opens a file and saves it over itself.
     QString saveDocument(const QString& name) {
         const QString path = fileIn(name, "x\r\n");
-        ws().OpenDocument(path, upperExtension(path));
+        ws().openDocument(path, upperExtension(path));
         run("MenuFile_Save");
         return path;
     }
@@ -65,7 +65,7 @@ protected:
 
 } // namespace
 
-TEST_F(ReopenWindow, SavesAreListedNewestFirstWithoutRepeats) {
+TEST_F(ReopenListDialogTest, SavesAreListedNewestFirstWithoutRepeats) {
     EXPECT_EQ(items(), (QStringList{"-", "Więcej..."}));
     const QString a = saveDocument(QStringLiteral("a.php"));
     const QString b = saveDocument(QStringLiteral("b.php"));
@@ -88,7 +88,7 @@ TEST_F(ReopenWindow, SavesAreListedNewestFirstWithoutRepeats) {
     EXPECT_TRUE(prompts.asked().empty());
 }
 
-TEST_F(ReopenWindow, OnlySavesOverAnExistingLocalFileAreRecorded) {
+TEST_F(ReopenListDialogTest, OnlySavesOverAnExistingLocalFileAreRecorded) {
     const QString target = dir.file(QStringLiteral("nowy.php"));
     prompts.queueFiles({target});
     run("MenuFile_Save"); // the start-up document: save-as
@@ -99,9 +99,9 @@ TEST_F(ReopenWindow, OnlySavesOverAnExistingLocalFileAreRecorded) {
     EXPECT_EQ(items(), (QStringList{target, "-", "Więcej..."}));
 }
 
-TEST_F(ReopenWindow, AFailedListWriteIsReportedButTheDocumentIsStillSaved) {
+TEST_F(ReopenListDialogTest, AFailedListWriteIsReportedButTheDocumentIsStillSaved) {
     const QString path = fileIn(QStringLiteral("a.php"), "stary\r\n");
-    ws().OpenDocument(path, QStringLiteral(".PHP"));
+    ws().openDocument(path, QStringLiteral(".PHP"));
     type(QStringLiteral("nowy "));
     QDir(programDir + QStringLiteral("/config")).removeRecursively();
     run("MenuFile_Save");
@@ -112,7 +112,7 @@ TEST_F(ReopenWindow, AFailedListWriteIsReportedButTheDocumentIsStillSaved) {
     EXPECT_FALSE(ws().activePage()->isChanged());
 }
 
-TEST_F(ReopenWindow, TheListReadAtStartUpIsCompactedAndShowsTheTenNewest) {
+TEST_F(ReopenListDialogTest, TheListReadAtStartUpIsCompactedAndShowsTheTenNewest) {
     QByteArray file;
     for (int i = 0; i < 12; ++i)
         file += recordBytes("/www/plik" + QByteArray::number(i) + ".php", kMarch5th2001At090507);
@@ -133,7 +133,7 @@ TEST_F(ReopenWindow, TheListReadAtStartUpIsCompactedAndShowsTheTenNewest) {
     EXPECT_EQ(readAll(list()).size(), 12 * 264) << "empty slots, repeats and the partial record are gone";
 }
 
-TEST_F(ReopenWindow, SubmenuItemsAndTheDialogOpenTheirDocuments) {
+TEST_F(ReopenListDialogTest, SubmenuItemsAndTheDialogOpenTheirDocuments) {
     const QString a = fileIn(QStringLiteral("a.php3"), "a\r\n");
     const QString b = fileIn(QStringLiteral("b.sql"), "b\r\n");
     restartWith(recordBytes(a.toUtf8(), kMarch5th2001At090507) +
@@ -171,7 +171,7 @@ TEST_F(ReopenWindow, SubmenuItemsAndTheDialogOpenTheirDocuments) {
     EXPECT_FALSE(dialog()->isVisible());
 }
 
-TEST_F(ReopenWindow, ClearingEmptiesTheFileTheSubmenuAndTheGrid) {
+TEST_F(ReopenListDialogTest, ClearingEmptiesTheFileTheSubmenuAndTheGrid) {
     saveDocument(QStringLiteral("a.php"));
     saveDocument(QStringLiteral("b.php"));
     run("MenuFile_ReopenMore");
@@ -186,7 +186,7 @@ TEST_F(ReopenWindow, ClearingEmptiesTheFileTheSubmenuAndTheGrid) {
     EXPECT_EQ(ws().count(), 3);
 }
 
-TEST_F(ReopenWindow, APathWithAnAmpersandShowsAsWritten) {
+TEST_F(ReopenListDialogTest, APathWithAnAmpersandShowsAsWritten) {
     const QString path = saveDocument(QStringLiteral("a&b.php"));
     QAction* item = submenu()->actions().first();
     EXPECT_EQ(item->text(), QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));

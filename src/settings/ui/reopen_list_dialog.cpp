@@ -1,4 +1,4 @@
-#include "settings/ui/reopen_window.h"
+#include "settings/ui/reopen_list_dialog.h"
 
 #include "platform/prompts.h"
 #include "settings/reopen_list.h"
@@ -18,8 +18,8 @@ namespace {
 constexpr int kPathColumn = 1;
 } // namespace
 
-TFormReOpenMore::TFormReOpenMore(Prompts& prompts, QString listPath, QMenu* menu,
-                                 std::function<void(const QString&)> openDocument, QWidget* parent)
+ReopenListDialog::ReopenListDialog(Prompts& prompts, QString listPath, QMenu* menu,
+                                   std::function<void(const QString&)> openDocument, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), prompts_(prompts),
       listPath_(std::move(listPath)), menu_(menu), openDocument_(std::move(openDocument)) {
     setObjectName(QStringLiteral("FormReOpenMore"));
@@ -29,7 +29,7 @@ TFormReOpenMore::TFormReOpenMore(Prompts& prompts, QString listPath, QMenu* menu
     grid_ = new QTableWidget(1, 3, this);
     grid_->setObjectName(QStringLiteral("GridDocuments"));
     QStringList headings;
-    for (const std::string& h : RecentGridHeadings())
+    for (const std::string& h : recentGridHeadings())
         headings << fromWin1250(h);
     grid_->setHorizontalHeaderLabels(headings);
     grid_->verticalHeader()->hide();
@@ -56,8 +56,8 @@ TFormReOpenMore::TFormReOpenMore(Prompts& prompts, QString listPath, QMenu* menu
     column->addLayout(buttons);
 
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(open_, &QPushButton::clicked, this, &TFormReOpenMore::openSelected);
-    connect(clear_, &QPushButton::clicked, this, &TFormReOpenMore::clearList);
+    connect(open_, &QPushButton::clicked, this, &ReopenListDialog::openSelected);
+    connect(clear_, &QPushButton::clicked, this, &ReopenListDialog::clearList);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) { lastSelectedRow_ = row; });
     connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row) {
         lastSelectedRow_ = row;
@@ -67,16 +67,16 @@ TFormReOpenMore::TFormReOpenMore(Prompts& prompts, QString listPath, QMenu* menu
     });
 }
 
-void TFormReOpenMore::addRecentDocument(const QString& documentPath) {
+void ReopenListDialog::addRecentDocument(const QString& documentPath) {
     QString error;
-    if (!AddRecentDocument(listPath_, documentPath, CurrentRecentTime(), &error)) {
+    if (!wertan::addRecentDocument(listPath_, documentPath, currentRecentTime(), &error)) {
         prompts_.error(error);
         return;
     }
     refresh();
 }
 
-void TFormReOpenMore::refresh() {
+void ReopenListDialog::refresh() {
     for (QAction* item : items_) {
         menu_->removeAction(item);
         item->deleteLater();
@@ -84,14 +84,14 @@ void TFormReOpenMore::refresh() {
     items_.clear();
     RecentList list;
     QString error;
-    if (!RefreshRecentDocuments(listPath_, &list, &error)) {
+    if (!refreshRecentDocuments(listPath_, &list, &error)) {
         prompts_.error(error);
         return;
     }
     if (!list.fileExists) return; // the submenu keeps its fixed items and the grid stays as it was
 
     QAction* before = menu_->actions().value(0);
-    for (const RecentMenuItem& m : RecentMenuItems(list.documents)) {
+    for (const RecentMenuItem& m : recentMenuItems(list.documents)) {
         const QString path = fromWin1250(m.path);
         const QString hint = fromWin1250(m.hint);
         QString caption = path;
@@ -107,7 +107,7 @@ void TFormReOpenMore::refresh() {
     }
 
     const QSignalBlocker block(grid_);
-    const std::vector<RecentGridRow> rows = RecentGridRows(list.documents);
+    const std::vector<RecentGridRow> rows = recentGridRows(list.documents);
     grid_->clearContents();
     grid_->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
@@ -119,28 +119,28 @@ void TFormReOpenMore::refresh() {
     grid_->setCurrentCell(-1, -1);
 }
 
-void TFormReOpenMore::open() {
+void ReopenListDialog::open() {
     setWindowModality(Qt::ApplicationModal);
     show();
     raise();
     activateWindow();
 }
 
-QString TFormReOpenMore::selectedPath() const {
+QString ReopenListDialog::selectedPath() const {
     if (lastSelectedRow_ < 0 || lastSelectedRow_ >= grid_->rowCount()) return {};
     const QTableWidgetItem* cell = grid_->item(lastSelectedRow_, kPathColumn);
     return cell ? cell->text() : QString();
 }
 
-void TFormReOpenMore::openSelected() {
+void ReopenListDialog::openSelected() {
     const QString path = selectedPath();
     if (!path.isEmpty()) openDocument_(path);
     accept();
 }
 
-void TFormReOpenMore::clearList() {
+void ReopenListDialog::clearList() {
     QString error;
-    if (!ClearRecentDocuments(listPath_, &error)) {
+    if (!clearRecentDocuments(listPath_, &error)) {
         prompts_.error(error);
         return;
     }

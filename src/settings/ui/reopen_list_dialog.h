@@ -15,13 +15,13 @@ namespace wertan {
 
 class Prompts;
 
-class TFormReOpenMore : public QDialog {
+class ReopenListDialog : public QDialog {
     Q_OBJECT
 public:
     // `menu` holds the fixed separator and "Więcej..."; document items go above them. `openDocument`
     // opens a path as a document (a missing file opens nothing).
-    TFormReOpenMore(Prompts& prompts, QString listPath, QMenu* menu,
-                    std::function<void(const QString&)> openDocument, QWidget* parent = nullptr);
+    ReopenListDialog(Prompts& prompts, QString listPath, QMenu* menu,
+                     std::function<void(const QString&)> openDocument, QWidget* parent = nullptr);
 
     // Records a document saved over its own file, then rebuilds the submenu and the grid. A failure
     // is reported; the caller's save goes on.

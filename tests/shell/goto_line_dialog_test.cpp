@@ -1,6 +1,6 @@
 // The go-to-line dialog: bounds, the five preview rows, the document list and the jump.
 #include "main_window_harness.h"
-#include "shell/ui/goto_line_window.h"
+#include "shell/ui/goto_line_dialog.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -13,9 +13,9 @@ using namespace wertan::test;
 
 namespace {
 
-class GotoLineWindow : public MainWindowHarness {
+class GotoLineDialogTest : public MainWindowHarness {
 protected:
-    TFormGoNoLineNumber* dialog() { return window->findChild<TFormGoNoLineNumber*>(); }
+    GotoLineDialog* dialog() { return window->findChild<GotoLineDialog*>(); }
     // Rows 1 to 5 as "number:text", an emptied row as ":".
     QStringList rows() {
         QStringList out;
@@ -29,7 +29,7 @@ protected:
 
 } // namespace
 
-TEST_F(GotoLineWindow, OpensOnTheActiveDocumentWithItsBoundsAndFirstNumber) {
+TEST_F(GotoLineDialogTest, OpensOnTheActiveDocumentWithItsBoundsAndFirstNumber) {
     ws().activeEditor()->setDocumentBytes("jeden\r\ndwa\r\ntrzy\r\n");
     run("MenuFile_New");
     ws().activate(0);
@@ -62,7 +62,7 @@ TEST_F(GotoLineWindow, OpensOnTheActiveDocumentWithItsBoundsAndFirstNumber) {
               dialog()->preview()->item(1, 1)->background().color());
 }
 
-TEST_F(GotoLineWindow, PreviewRowsFollowTheNumber) {
+TEST_F(GotoLineDialogTest, PreviewRowsFollowTheNumber) {
     ws().activeEditor()->setDocumentBytes("a\r\nb\r\nc\r\nd\r\ne\r\nf");
     const struct {
         bool fromZero;
@@ -81,7 +81,7 @@ TEST_F(GotoLineWindow, PreviewRowsFollowTheNumber) {
     }
 }
 
-TEST_F(GotoLineWindow, ThreeLinesNumberedFromOneJumpToTheLast) {
+TEST_F(GotoLineDialogTest, ThreeLinesNumberedFromOneJumpToTheLast) {
     ws().activeEditor()->setDocumentBytes("jeden\r\ndwa\r\ntrzy");
     run("MenuEdit_GoToLine");
     setNumber(3);
@@ -91,7 +91,7 @@ TEST_F(GotoLineWindow, ThreeLinesNumberedFromOneJumpToTheLast) {
     EXPECT_EQ(ws().activeEditor()->caretLine(), 3);
 }
 
-TEST_F(GotoLineWindow, TheJumpKeepsTheColumnAndScrollsTenLinesAbove) {
+TEST_F(GotoLineDialogTest, TheJumpKeepsTheColumnAndScrollsTenLinesAbove) {
     QByteArray text;
     for (int i = 0; i < 40; ++i)
         text += "linia " + QByteArray::number(i) + "\r\n";
@@ -110,7 +110,7 @@ TEST_F(GotoLineWindow, TheJumpKeepsTheColumnAndScrollsTenLinesAbove) {
     EXPECT_EQ(ws().activeEditor()->firstVisibleLine(), 0) << "the first line when it is nearer";
 }
 
-TEST_F(GotoLineWindow, AnotherDocumentOfTheListBoundsTheNumberButTheJumpActsOnTheActiveOne) {
+TEST_F(GotoLineDialogTest, AnotherDocumentOfTheListBoundsTheNumberButTheJumpActsOnTheActiveOne) {
     ws().activeEditor()->setDocumentBytes("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8");
     run("MenuFile_NewSQL"); // empty
     run("MenuFile_New");
@@ -139,7 +139,7 @@ TEST_F(GotoLineWindow, AnotherDocumentOfTheListBoundsTheNumberButTheJumpActsOnTh
     }
 }
 
-TEST_F(GotoLineWindow, TypingALetterHoldsThePreviewUntilADigitOrAClick) {
+TEST_F(GotoLineDialogTest, TypingALetterHoldsThePreviewUntilADigitOrAClick) {
     ws().activeEditor()->setDocumentBytes("a\r\nb\r\nc\r\nd");
     run("MenuEdit_GoToLine");
     QSpinBox* box = dialog()->numberBox();

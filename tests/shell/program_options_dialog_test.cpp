@@ -1,7 +1,7 @@
 // The options dialog and config/prog.dat2: start-up, showing, "&OK", "&Anuluj" and the failures.
 #include "main_window_harness.h"
 #include "settings/program_options.h"
-#include "settings/ui/program_options_window.h"
+#include "settings/ui/program_options_dialog.h"
 #include "text/win1250.h"
 
 #include <QCheckBox>
@@ -31,10 +31,10 @@ QByteArray record(const QByteArray& browser, const QByteArray& root, char tagCas
     return out;
 }
 
-class ProgramOptionsWindow : public MainWindowHarness {
+class ProgramOptionsDialogTest : public MainWindowHarness {
 protected:
     QString file() { return programDir + QStringLiteral("/config/prog.dat2"); }
-    TFormOptionMain2* dialog() { return window->findChild<TFormOptionMain2*>(); }
+    ProgramOptionsDialog* dialog() { return window->findChild<ProgramOptionsDialog*>(); }
     // Starts the program with the options file holding these bytes (or missing).
     void startWith(const std::optional<QByteArray>& bytes) {
         QFile::remove(file());
@@ -47,7 +47,7 @@ protected:
 
 } // namespace
 
-TEST_F(ProgramOptionsWindow, AMissingFileIsReportedOnceAndWrittenWithTheDefaults) {
+TEST_F(ProgramOptionsDialogTest, AMissingFileIsReportedOnceAndWrittenWithTheDefaults) {
     startWith(std::nullopt);
     EXPECT_EQ(prompts.askedTexts(AskedPrompt::Kind::Message),
               QStringList{QStringLiteral("Brak głownego pliku konfiguracyjnego!\rPrzywracam ustawienia "
@@ -63,7 +63,7 @@ TEST_F(ProgramOptionsWindow, AMissingFileIsReportedOnceAndWrittenWithTheDefaults
     EXPECT_EQ(s.saveConversion, 2);
 }
 
-TEST_F(ProgramOptionsWindow, TheFileIsPublishedAtStartUp) {
+TEST_F(ProgramOptionsDialogTest, TheFileIsPublishedAtStartUp) {
     startWith(record("/usr/bin/firefox", "/srv/www", 1, 0, 1));
     EXPECT_TRUE(prompts.asked().empty());
     const ShellSettings& s = window->settings();
@@ -78,7 +78,7 @@ TEST_F(ProgramOptionsWindow, TheFileIsPublishedAtStartUp) {
     EXPECT_EQ(activeText(), "\r\n<noscript>\r\n \r\n</noscript>");
 }
 
-TEST_F(ProgramOptionsWindow, AShortFileIsReportedAndNothingIsApplied) {
+TEST_F(ProgramOptionsDialogTest, AShortFileIsReportedAndNothingIsApplied) {
     QByteArray shortFile = record("/usr/bin/firefox", "/srv/www", 1, 0, 1);
     shortFile.chop(1);
     startWith(shortFile);
@@ -95,10 +95,10 @@ TEST_F(ProgramOptionsWindow, AShortFileIsReportedAndNothingIsApplied) {
     EXPECT_EQ(ws().count(), 1) << "start-up goes on";
 }
 
-TEST_F(ProgramOptionsWindow, TheDialogShowsTheSavedValuesInItsFourBands) {
+TEST_F(ProgramOptionsDialogTest, TheDialogShowsTheSavedValuesInItsFourBands) {
     startWith(record("/usr/bin/firefox", "/srv/www", 1, 0, 2));
     run("MenuTools_Options");
-    TFormOptionMain2* d = dialog();
+    ProgramOptionsDialog* d = dialog();
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->isVisible());
     EXPECT_TRUE(d->isModal());
@@ -124,9 +124,9 @@ TEST_F(ProgramOptionsWindow, TheDialogShowsTheSavedValuesInItsFourBands) {
     EXPECT_FALSE(d->isVisible());
 }
 
-TEST_F(ProgramOptionsWindow, OkPublishesAndWritesTheFields) {
+TEST_F(ProgramOptionsDialogTest, OkPublishesAndWritesTheFields) {
     run("MenuTools_Options");
-    TFormOptionMain2* d = dialog();
+    ProgramOptionsDialog* d = dialog();
     d->browserField()->setText(QStringLiteral("/opt/przeglądarka"));
     d->documentRootField()->setText(QString(300, QLatin1Char('r')));
     d->lowerCaseButton()->setChecked(true);
@@ -152,10 +152,10 @@ TEST_F(ProgramOptionsWindow, OkPublishesAndWritesTheFields) {
     EXPECT_EQ(window->settings().openConversion, 2);
 }
 
-TEST_F(ProgramOptionsWindow, CancelDiscardsTheEditsAndLeavesTheSettings) {
+TEST_F(ProgramOptionsDialogTest, CancelDiscardsTheEditsAndLeavesTheSettings) {
     const ShellSettings before = window->settings();
     run("MenuTools_Options");
-    TFormOptionMain2* d = dialog();
+    ProgramOptionsDialog* d = dialog();
     const QString saved = d->documentRootField()->text();
     d->documentRootField()->setText(QStringLiteral("/inny/katalog"));
     d->lowerCaseButton()->setChecked(true);
@@ -169,19 +169,19 @@ TEST_F(ProgramOptionsWindow, CancelDiscardsTheEditsAndLeavesTheSettings) {
     EXPECT_EQ(d->documentRootField()->text(), saved);
 }
 
-TEST_F(ProgramOptionsWindow, AnUnknownConversionByteLeavesItsFieldAsItWas) {
+TEST_F(ProgramOptionsDialogTest, AnUnknownConversionByteLeavesItsFieldAsItWas) {
     startWith(record("/b", "/r", 0, 7, 0));
     run("MenuTools_Options");
-    TFormOptionMain2* d = dialog();
+    ProgramOptionsDialog* d = dialog();
     EXPECT_FALSE(d->openConversionBox()->isChecked()) << "as the dialog was made";
     EXPECT_EQ(d->openConversionList()->currentText(), QStringLiteral("Windows-1250"));
     EXPECT_TRUE(d->saveConversionBox()->isChecked());
     EXPECT_EQ(d->saveConversionList()->currentText(), QStringLiteral("ISO-8859-2"));
 }
 
-TEST_F(ProgramOptionsWindow, AFileMissingWhenShownOrCancelledIsWrittenFromTheFields) {
+TEST_F(ProgramOptionsDialogTest, AFileMissingWhenShownOrCancelledIsWrittenFromTheFields) {
     run("MenuTools_Options");
-    TFormOptionMain2* d = dialog();
+    ProgramOptionsDialog* d = dialog();
     d->documentRootField()->setText(QStringLiteral("/wpisany"));
     d->saveConversionBox()->setChecked(true);
     QFile::remove(file());
@@ -198,9 +198,9 @@ TEST_F(ProgramOptionsWindow, AFileMissingWhenShownOrCancelledIsWrittenFromTheFie
     EXPECT_EQ(readAll(file()).size(), 515);
 }
 
-TEST_F(ProgramOptionsWindow, AFailedWriteKeepsTheDialogOpenWithTheValuesPublished) {
+TEST_F(ProgramOptionsDialogTest, AFailedWriteKeepsTheDialogOpenWithTheValuesPublished) {
     run("MenuTools_Options");
-    TFormOptionMain2* d = dialog();
+    ProgramOptionsDialog* d = dialog();
     d->documentRootField()->setText(QStringLiteral("/nowy"));
     QDir(programDir + QStringLiteral("/config")).removeRecursively();
     d->okButton()->click();
@@ -209,10 +209,10 @@ TEST_F(ProgramOptionsWindow, AFailedWriteKeepsTheDialogOpenWithTheValuesPublishe
     EXPECT_EQ(window->settings().documentRoot, QStringLiteral("/nowy"));
 }
 
-TEST_F(ProgramOptionsWindow, APathOutsideTheCodePageIsRefusedInsteadOfStoredDamaged) {
+TEST_F(ProgramOptionsDialogTest, APathOutsideTheCodePageIsRefusedInsteadOfStoredDamaged) {
     const QByteArray before = readAll(file());
     run("MenuTools_Options");
-    TFormOptionMain2* d = dialog();
+    ProgramOptionsDialog* d = dialog();
     d->documentRootField()->setText(QStringLiteral("/strony/Москва"));
     d->okButton()->click();
     EXPECT_EQ(prompts.askedTexts(AskedPrompt::Kind::Error).size(), 1);
@@ -221,9 +221,9 @@ TEST_F(ProgramOptionsWindow, APathOutsideTheCodePageIsRefusedInsteadOfStoredDama
     EXPECT_NE(window->settings().documentRoot, QStringLiteral("/strony/Москва"));
 }
 
-TEST_F(ProgramOptionsWindow, BrowseButtonsFillTheirFields) {
+TEST_F(ProgramOptionsDialogTest, BrowseButtonsFillTheirFields) {
     run("MenuTools_Options");
-    TFormOptionMain2* d = dialog();
+    ProgramOptionsDialog* d = dialog();
     prompts.queueFiles({QStringLiteral("/usr/bin/konqueror")});
     d->findChild<QToolButton*>(QStringLiteral("BtnBrowseBrowser"))->click();
     EXPECT_EQ(d->browserField()->text(), QStringLiteral("/usr/bin/konqueror"));
@@ -239,7 +239,7 @@ TEST_F(ProgramOptionsWindow, BrowseButtonsFillTheirFields) {
     EXPECT_TRUE(prompts.unexpected().isEmpty());
 }
 
-TEST_F(ProgramOptionsWindow, AFileThatCannotBeCreatedAtStartUpIsReportedAfterTheMessage) {
+TEST_F(ProgramOptionsDialogTest, AFileThatCannotBeCreatedAtStartUpIsReportedAfterTheMessage) {
     QDir(programDir + QStringLiteral("/config")).removeRecursively();
     prompts.clear();
     start({});

@@ -1,4 +1,4 @@
-#include "settings/ui/program_options_window.h"
+#include "settings/ui/program_options_dialog.h"
 
 #include "platform/prompts.h"
 #include "settings/shell_settings.h"
@@ -76,8 +76,8 @@ QComboBox* conversionList(QWidget* parent, const QString& name) {
 
 } // namespace
 
-TFormOptionMain2::TFormOptionMain2(ShellSettings& settings, Prompts& prompts, QString filePath,
-                                   QWidget* parent)
+ProgramOptionsDialog::ProgramOptionsDialog(ShellSettings& settings, Prompts& prompts, QString filePath,
+                                           QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       settings_(settings), prompts_(prompts), filePath_(std::move(filePath)) {
     setObjectName(QStringLiteral("FormOptionMain2"));
@@ -151,23 +151,23 @@ TFormOptionMain2::TFormOptionMain2(ShellSettings& settings, Prompts& prompts, QS
     column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(ok_, &QPushButton::clicked, this, &TFormOptionMain2::confirm);
-    connect(cancel_, &QPushButton::clicked, this, &TFormOptionMain2::cancel);
-    connect(browseBrowser, &QToolButton::clicked, this, &TFormOptionMain2::browseBrowser);
-    connect(browseRoot, &QToolButton::clicked, this, &TFormOptionMain2::browseDocumentRoot);
+    connect(ok_, &QPushButton::clicked, this, &ProgramOptionsDialog::confirm);
+    connect(cancel_, &QPushButton::clicked, this, &ProgramOptionsDialog::cancel);
+    connect(browseBrowser, &QToolButton::clicked, this, &ProgramOptionsDialog::browseBrowser);
+    connect(browseRoot, &QToolButton::clicked, this, &ProgramOptionsDialog::browseDocumentRoot);
 
     // The fields as the dialog is made: the built-in defaults, both lists on Windows-1250.
-    setForm(InitialProgramOptionsForm());
+    setForm(initialProgramOptionsForm());
 }
 
-QList<bool> TFormOptionMain2::bandsExpanded() const {
+QList<bool> ProgramOptionsDialog::bandsExpanded() const {
     QList<bool> states;
     for (QWidget* band : bands_)
         states << static_cast<OptionsBand*>(band)->expanded();
     return states;
 }
 
-ProgramOptionsForm TFormOptionMain2::form() const {
+ProgramOptionsForm ProgramOptionsDialog::form() const {
     ProgramOptionsForm f;
     f.browserPath = toWin1250(browser_->text());
     f.documentRoot = toWin1250(documentRoot_->text());
@@ -177,7 +177,7 @@ ProgramOptionsForm TFormOptionMain2::form() const {
     return f;
 }
 
-void TFormOptionMain2::setForm(const ProgramOptionsForm& f) {
+void ProgramOptionsDialog::setForm(const ProgramOptionsForm& f) {
     browser_->setText(fromWin1250(f.browserPath));
     documentRoot_->setText(fromWin1250(f.documentRoot));
     (f.lowerCaseTags ? lower_ : upper_)->setChecked(true);
@@ -189,17 +189,17 @@ void TFormOptionMain2::setForm(const ProgramOptionsForm& f) {
     saveList_->setEnabled(f.onSave.ticked);
 }
 
-ProgramOptionsLoadResult TFormOptionMain2::load() {
+ProgramOptionsLoadResult ProgramOptionsDialog::load() {
     ProgramOptionsForm f = form();
-    ProgramOptionsLoadResult result = LoadProgramOptions(filePath_, &f);
+    ProgramOptionsLoadResult result = loadProgramOptions(filePath_, &f);
     if (result.loaded) setForm(f);
     if (!result.message.isEmpty()) prompts_.message(result.message);
     if (!result.error.isEmpty()) prompts_.error(result.error);
     return result;
 }
 
-void TFormOptionMain2::publish(const ProgramOptionsForm& f) {
-    const PublishedProgramOptions p = PublishProgramOptions(f);
+void ProgramOptionsDialog::publish(const ProgramOptionsForm& f) {
+    const PublishedProgramOptions p = publishProgramOptions(f);
     settings_.browserPath = fromWin1250(p.browserPath);
     settings_.documentRoot = fromWin1250(p.documentRoot);
     settings_.lowerCaseTags = p.lowerCaseTags;
@@ -207,13 +207,13 @@ void TFormOptionMain2::publish(const ProgramOptionsForm& f) {
     settings_.saveConversion = p.saveConversion;
 }
 
-void TFormOptionMain2::createStep() {
-    setForm(InitialProgramOptionsForm());
+void ProgramOptionsDialog::createStep() {
+    setForm(initialProgramOptionsForm());
     // A file that cannot be read leaves the shell settings as they were: nothing half-applied.
     if (load().ok()) publish(form());
 }
 
-void TFormOptionMain2::open() {
+void ProgramOptionsDialog::open() {
     const ProgramOptionsLoadResult result = load();
     if (!result.message.isEmpty())
         return; // the file was missing: written anew from the fields, and the dialog closes
@@ -223,7 +223,7 @@ void TFormOptionMain2::open() {
     activateWindow();
 }
 
-void TFormOptionMain2::confirm() {
+void ProgramOptionsDialog::confirm() {
     // A text the record cannot hold would be stored with '?' in place of its characters.
     for (const QLineEdit* field : {browser_, documentRoot_}) {
         std::size_t lost = 0;
@@ -239,27 +239,27 @@ void TFormOptionMain2::confirm() {
     const ProgramOptionsForm f = form();
     publish(f);
     QString error;
-    if (!SaveProgramOptions(filePath_, f, &error)) {
+    if (!saveProgramOptions(filePath_, f, &error)) {
         prompts_.error(error); // the dialog stays open, the new values already published
         return;
     }
     done(QDialog::Accepted);
 }
 
-void TFormOptionMain2::cancel() {
+void ProgramOptionsDialog::cancel() {
     load();
     done(QDialog::Rejected);
 }
 
-void TFormOptionMain2::closeEvent(QCloseEvent* event) {
+void ProgramOptionsDialog::closeEvent(QCloseEvent* event) {
     event->ignore(); // the dialog is left by its two buttons only
 }
 
-void TFormOptionMain2::reject() {
+void ProgramOptionsDialog::reject() {
     // Escape does not leave the dialog either; "&Anuluj" does.
 }
 
-void TFormOptionMain2::browseBrowser() {
+void ProgramOptionsDialog::browseBrowser() {
     FileDialogRequest request;
     request.filter = kBrowserFilter;
     const QFileInfo current(browser_->text());
@@ -271,7 +271,7 @@ void TFormOptionMain2::browseBrowser() {
     if (!chosen.isEmpty()) browser_->setText(chosen.first());
 }
 
-void TFormOptionMain2::browseDocumentRoot() {
+void ProgramOptionsDialog::browseDocumentRoot() {
     const QString chosen = prompts_.chooseFolder(
         QStringLiteral("Główny katalog serwera lub katalog dokumentów"), documentRoot_->text());
     if (!chosen.isEmpty()) documentRoot_->setText(chosen);

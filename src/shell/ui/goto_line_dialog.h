@@ -13,12 +13,12 @@ class QTableWidget;
 
 namespace wertan {
 
-class TFormMainPHP;
+class MainWindow;
 
-class TFormGoNoLineNumber : public QDialog {
+class GotoLineDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormGoNoLineNumber(TFormMainPHP& main);
+    explicit GotoLineDialog(MainWindow& main);
 
     // The opening step: the document list, the bounds, the first line number and the preview.
     void prepare();
@@ -46,7 +46,7 @@ protected:
 private:
     void chooseDocument(int index);
 
-    TFormMainPHP& main_;
+    MainWindow& main_;
     QSpinBox* number_;
     QComboBox* documents_;
     QTableWidget* preview_;
