@@ -10,4 +10,7 @@ class MainWindow;
 // live as children of the main window for the whole run.
 void createProgramWindows(MainWindow& main, const QStringList& arguments);
 
+// The HTML generators: table, form elements, document type, META, font, and the colour command.
+void createGeneratorsWindows(MainWindow& main);
+
 } // namespace wertan
