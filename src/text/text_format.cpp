@@ -80,15 +80,15 @@ std::string_view withoutUtf8Mark(std::string_view bytes) {
     return bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark ? bytes.substr(kUtf8Mark.size()) : bytes;
 }
 
-TextFormat detectTextFormat(std::string_view bytes, LineEnd fallbackLineEnd) {
+TextFormat detectTextFormat(std::string_view bytes, LineEnd fallbackLineEnd, TextEncoding asciiEncoding) {
     TextFormat format;
     const std::string_view text = withoutUtf8Mark(bytes);
     format.byteOrderMark = text.size() != bytes.size();
     bool nonAscii = false;
     if (format.byteOrderMark) {
         format.encoding = TextEncoding::Utf8;
-    } else if (isValidUtf8(bytes, &nonAscii) && nonAscii) {
-        format.encoding = TextEncoding::Utf8;
+    } else if (isValidUtf8(bytes, &nonAscii)) {
+        format.encoding = nonAscii ? TextEncoding::Utf8 : asciiEncoding;
     } else {
         format.encoding = TextEncoding::Windows1250;
     }

@@ -25,9 +25,12 @@ inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 bool isValidUtf8(std::string_view bytes, bool* hasNonAscii = nullptr);
 
 // The format of a file's bytes: UTF-8 when it starts with the byte order mark, or when it is
-// valid UTF-8 holding at least one non-ASCII character; Windows-1250 otherwise. The line end is
-// the one most lines use; a file without line breaks gets fallbackLineEnd.
-TextFormat detectTextFormat(std::string_view bytes, LineEnd fallbackLineEnd = LineEnd::Lf);
+// valid UTF-8 holding at least one non-ASCII character; Windows-1250 when it holds bytes that are
+// not UTF-8. Pure ASCII reads the same in both and gets asciiEncoding (the encoding the user keeps
+// new documents in), which decides only how letters typed later are written. The line end is the
+// one most lines use; a file without line breaks gets fallbackLineEnd.
+TextFormat detectTextFormat(std::string_view bytes, LineEnd fallbackLineEnd = LineEnd::Lf,
+                            TextEncoding asciiEncoding = TextEncoding::Windows1250);
 
 // The line end that most lines of the text end with (ties: CR LF, then LF, then CR); the
 // fallback when the text has none.

@@ -62,6 +62,10 @@ TEST(TextFormat, DetectsEncodingMarkAndLineEnd) {
     for (const Case& c : cases)
         EXPECT_EQ(detectTextFormat(c.bytes), c.expected) << c.name;
     EXPECT_EQ(detectTextFormat("no breaks", LineEnd::CrLf).lineEnd, LineEnd::CrLf);
+    // ASCII reads the same in both encodings: it takes the encoding asked for; other text does not.
+    EXPECT_EQ(detectTextFormat("<?php\n", LineEnd::Lf, TextEncoding::Utf8).encoding, TextEncoding::Utf8);
+    EXPECT_EQ(detectTextFormat("Krak\xF3w", LineEnd::Lf, TextEncoding::Utf8).encoding, TextEncoding::Windows1250);
+    EXPECT_EQ(detectTextFormat("", LineEnd::Lf, TextEncoding::Utf8).encoding, TextEncoding::Utf8);
 }
 
 TEST(TextFormat, LineBreaksOfInsertedTextFollowTheDocument) {
