@@ -12,7 +12,8 @@ namespace {
 
 const std::string& document() {
     static const std::string text = [] {
-        const std::string line = "    echo '<p>Zażółć gęślą jaźń: ' . htmlspecialchars($row['miasto']) . '</p>';\n";
+        const std::string line =
+            "    echo '<p>Zażółć gęślą jaźń: ' . htmlspecialchars($row['miasto']) . '</p>';\n";
         std::string t;
         t.reserve(50'000'000 + line.size());
         while (t.size() < 50'000'000)

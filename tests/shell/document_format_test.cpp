@@ -36,8 +36,10 @@ protected:
             key(code, QString(c));
         }
     }
-    QString activeUtf8() { return QString::fromUtf8(ws().activeEditor()->documentUtf8().data(),
-                                                    qsizetype(ws().activeEditor()->documentUtf8().size())); }
+    QString activeUtf8() {
+        return QString::fromUtf8(ws().activeEditor()->documentUtf8().data(),
+                                 qsizetype(ws().activeEditor()->documentUtf8().size()));
+    }
 };
 
 // (spaces keep the table readable: "ż" typed at the start, saved in each document's encoding)
@@ -75,14 +77,16 @@ TEST_F(DocumentFormats, FilesRoundTripByteForByteWithAndWithoutATypedLetter) {
         ASSERT_TRUE(page->isChanged());
         ASSERT_TRUE(ws().saveDocument());
         EXPECT_EQ(readAll(path), c.markPrefix + c.letterInEncoding + c.bytes.mid(c.markPrefix.size()));
-        EXPECT_TRUE(prompts.unexpected().isEmpty()) << prompts.unexpected().join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(prompts.unexpected().isEmpty())
+            << prompts.unexpected().join(QLatin1Char('\n')).toStdString();
         ws().closeActive();
     }
 }
 
 TEST_F(DocumentFormats, Utf8TextIsShownAndFoundAsText) {
-    const QString path = fileIn(QStringLiteral("utf8.php"), "Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87 g\xC4\x99\xC5\x9Bl\xC4\x85 "
-                                                            "ja\xC5\xBA\xC5\x84\nKrak\xC3\xB3w\n");
+    const QString path =
+        fileIn(QStringLiteral("utf8.php"), "Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87 g\xC4\x99\xC5\x9Bl\xC4\x85 "
+                                           "ja\xC5\xBA\xC5\x84\nKrak\xC3\xB3w\n");
     ws().openDocument(path, QStringLiteral(".PHP"));
     EXPECT_EQ(ws().activeEditor()->text(), QStringLiteral("Zażółć gęślą jaźń\nKraków\n"));
     // The find dialog finds a Polish word.
@@ -108,7 +112,11 @@ TEST_F(DocumentFormats, CharactersOutsideWindows1250OfferUtf8) {
     const Case cases[] = {
         {"euro fits Windows-1250", QStringLiteral("€"), {}, true, "\x80x\r\n"},
         {"arrow saved as UTF-8", QStringLiteral("→"), {Answer::Yes}, true, "\xE2\x86\x92x\r\n"},
-        {"arrow kept as ? after both questions", QStringLiteral("→"), {Answer::No, Answer::Yes}, true, "?x\r\n"},
+        {"arrow kept as ? after both questions",
+         QStringLiteral("→"),
+         {Answer::No, Answer::Yes},
+         true,
+         "?x\r\n"},
         {"arrow: no to both leaves the file", QStringLiteral("→"), {Answer::No, Answer::No}, false, "x\r\n"},
         {"arrow: cancel leaves the file", QStringLiteral("→"), {Answer::Cancel}, false, "x\r\n"},
     };
@@ -230,8 +238,25 @@ TEST_F(DocumentFormats, TypingAfterEachCommandLandsInTheActiveDocument) {
         {"start-up", [] {}},
         {"Nowy", [this] { key(Qt::Key_N, {}, Qt::ControlModifier); }},
         {"Nowy SQL", [this] { run("MenuFile_NewSQL"); }},
-        {"open with the dialog", [this, a] { prompts.queueFiles({a}); run("MenuFile_Open"); }},
+        {"open with the dialog",
+         [this, a] {
+             prompts.queueFiles({a});
+             run("MenuFile_Open");
+         }},
         {"command-line style open", [this, b] { ws().openDocument(b, QStringLiteral(".PHP")); }},
+        {"opened while another window was active",
+         [this, a] {
+             // As at start-up, when the welcome window or a message box is in front.
+             QWidget other;
+             other.show();
+             other.activateWindow();
+             QTest::qWaitForWindowActive(&other);
+             ws().openDocument(a, QStringLiteral(".PHP"));
+             other.close();
+             window->activateWindow();
+             QTest::qWaitForWindowActive(window.get());
+             QApplication::processEvents();
+         }},
         {"tab switch with the mouse",
          [this] {
              QTabBar* bar = window->documentTabs()->tabBar();

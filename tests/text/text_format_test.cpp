@@ -64,7 +64,8 @@ TEST(TextFormat, DetectsEncodingMarkAndLineEnd) {
     EXPECT_EQ(detectTextFormat("no breaks", LineEnd::CrLf).lineEnd, LineEnd::CrLf);
     // ASCII reads the same in both encodings: it takes the encoding asked for; other text does not.
     EXPECT_EQ(detectTextFormat("<?php\n", LineEnd::Lf, TextEncoding::Utf8).encoding, TextEncoding::Utf8);
-    EXPECT_EQ(detectTextFormat("Krak\xF3w", LineEnd::Lf, TextEncoding::Utf8).encoding, TextEncoding::Windows1250);
+    EXPECT_EQ(detectTextFormat("Krak\xF3w", LineEnd::Lf, TextEncoding::Utf8).encoding,
+              TextEncoding::Windows1250);
     EXPECT_EQ(detectTextFormat("", LineEnd::Lf, TextEncoding::Utf8).encoding, TextEncoding::Utf8);
 }
 

@@ -168,7 +168,12 @@ void DocumentWorkspace::setActiveEncoding(TextEncoding encoding) {
 }
 
 void DocumentWorkspace::focusActiveEditor() {
-    if (CodeEditor* editor = activeEditor()) editor->setFocus(Qt::OtherFocusReason);
+    CodeEditor* editor = activeEditor();
+    if (!editor) return;
+    // An editor made on a page that is already on screen is shown only by its layout, later; a
+    // hidden widget cannot take the window's focus, so it is shown now.
+    if (editor->isHidden() && editor->parentWidget() && editor->parentWidget()->isVisible()) editor->show();
+    editor->setFocus(Qt::OtherFocusReason);
 }
 
 void DocumentWorkspace::addKeywordBar(DocumentPage* p, DocumentKind kind) {

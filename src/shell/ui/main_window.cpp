@@ -270,7 +270,11 @@ bool MainWindow::event(QEvent* event) {
 void MainWindow::keepKeyboardInDocument() {
     if (!isActiveWindow() || mainPages_->currentIndex() != 0) return;
     QWidget* focus = QApplication::focusWidget();
-    if (!focus || focus->window() != this || qobject_cast<QTabBar*>(focus) || qobject_cast<QAbstractButton*>(focus))
+    // A page whose editor was made while the window was in the background can hold the focus
+    // itself (the tab set hands it the focus of the page before it).
+    const bool inDocumentArea = focus && documentTabs_->isAncestorOf(focus) && !qobject_cast<CodeEditor*>(focus);
+    if (!focus || focus->window() != this || inDocumentArea || qobject_cast<QTabBar*>(focus) ||
+        qobject_cast<QAbstractButton*>(focus))
         workspace_->focusActiveEditor();
 }
 
