@@ -25,6 +25,8 @@ struct ShellSettings {
     bool helpNavigation = false;
     int currentFtpSite = 0;
     int untitledCounter = 0;
+    // New documents are UTF-8 unless the user chose Windows-1250 (kept in the settings store).
+    bool newDocumentsInUtf8 = true;
     int phpBarLast = 13;
     int sqlBarLast = 15;
 };

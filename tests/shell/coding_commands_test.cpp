@@ -8,7 +8,15 @@ using namespace wertan::test;
 
 namespace {
 
-using CodingCommands = MainWindowHarness;
+// The conversions rewrite Windows-1250 documents: new documents are made in Windows-1250 here.
+class CodingCommands : public MainWindowHarness {
+protected:
+    void SetUp() override {
+        store->writeText(QStringLiteral("\\Software\\Wertan PHP\\Main\\Documents"),
+                         QStringLiteral("NewDocumentEncoding"), QStringLiteral("Windows-1250"));
+        MainWindowHarness::SetUp();
+    }
+};
 
 // The six letters that differ, in the two code pages, with the letters both share around them.
 const std::string kWindows = "\x9C\xB9\xA5\x8C\x9F\x8F \xEA\xF3\xB3 ab";

@@ -107,8 +107,15 @@ TEST_F(MainWindowTest, OtherMenusListTheirItems) {
                            "Podpowiedzi PHP||Wyłacza/wyłacza wyświetlanie opisów funkcji i procedur PHP.",
                            "Kodowanie znaków||Opcje dotyczące kodowania znaków."}));
     EXPECT_EQ(describe(window->menu(QStringLiteral("MenuView_Coding"))),
-              (QStringList{"Windows-1250||", "ISO-8859-2||", "Wszystkie na Windows-1250||",
-                           "Wszystkie na ISO-8859-2||"}));
+              (QStringList{"Windows-1250|| (disabled)", "ISO-8859-2|| (disabled)", "Wszystkie na Windows-1250||",
+                           "Wszystkie na ISO-8859-2||", "-",
+                           "Dokument w UTF-8||Aktywny dokument będzie zapisywany w kodowaniu UTF-8 (zaznaczone: tak "
+                           "jest zapisany teraz).",
+                           "Dokument w Windows-1250||Aktywny dokument będzie zapisywany w kodowaniu Windows-1250 "
+                           "(zaznaczone: tak jest zapisany teraz).",
+                           "-", "Nowe dokumenty w UTF-8||Nowe dokumenty są zapisywane w kodowaniu UTF-8; wyłączone: "
+                           "w Windows-1250."}))
+        << "the conversions of Windows-1250 bytes are off while the (UTF-8) starting document is active";
     EXPECT_EQ(describe(window->menu(QStringLiteral("MenuProject"))),
               (QStringList{"&Katalogii...||Otwiera okno zawierające katalogi projektu",
                            "&Dodaj plik||Otwiera okno, które umożliwia dodanie pliku do projektu.",

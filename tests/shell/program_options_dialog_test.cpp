@@ -75,7 +75,7 @@ TEST_F(ProgramOptionsDialogTest, TheFileIsPublishedAtStartUp) {
     // Lower-case tags reach the tag insertions.
     ws().activeEditor()->setDocumentBytes("");
     run("MenuInsert_NoScript");
-    EXPECT_EQ(activeText(), "\r\n<noscript>\r\n \r\n</noscript>");
+    EXPECT_EQ(activeText(), "\n<noscript>\n \n</noscript>");
 }
 
 TEST_F(ProgramOptionsDialogTest, AShortFileIsReportedAndNothingIsApplied) {

@@ -39,7 +39,7 @@ QStringList captionsOf(QMenu* menu) {
 std::string lines(const QStringList& texts) {
     std::string out;
     for (const QString& t : texts)
-        out += "\r\n" + toWin1250(t);
+        out += "\n" + toWin1250(t); // the starting document's line end
     return out;
 }
 
@@ -174,7 +174,8 @@ TEST_F(SnippetCommands, EveryTemplateInsertsItsLinesInBothTagCases) {
 }
 
 TEST_F(SnippetCommands, TemplatesStartBelowTheCaretLineAndCarryTheRestOfIt) {
-    ws().activeEditor()->setDocumentBytes("$a = 1;");
+    ws().activeEditor()->setDocumentBytes("$a = 1;\r\n"); // a CR LF document: the template takes its line end
+    ws().activeEditor()->SendScintilla(QsciScintillaBase::SCI_DELETERANGE, 7ul, 2l);
     ws().activeEditor()->setCursorPosition(0, 7);
     menuItem(window->menu(QStringLiteral("MenuInsert_If")), QStringLiteral("if { }"))->trigger();
     EXPECT_EQ(activeText(), "$a = 1;\r\nif { \r\n     \r\n} ");
@@ -184,7 +185,7 @@ TEST_F(SnippetCommands, TemplatesStartBelowTheCaretLineAndCarryTheRestOfIt) {
     ws().activeEditor()->setDocumentBytes("abcdef");
     ws().activeEditor()->setCursorPosition(0, 3);
     menuItem(window->menu(QStringLiteral("MenuInsert_Loops")), QStringLiteral("for"))->trigger();
-    EXPECT_EQ(activeText(), "abc\r\nfor ( ; ; ){ \r\n     \r\n} def");
+    EXPECT_EQ(activeText(), "abc\r\nfor ( ; ; ){ \r\n     \r\n} def") << "a text without breaks keeps the line end";
     EXPECT_EQ(ws().activeEditor()->caretLine(), 4);
     EXPECT_EQ(ws().activeEditor()->caretColumn(), 3);
 }

@@ -191,7 +191,37 @@ CodeEditor::~CodeEditor() {
 // ---- text ----------------------------------------------------------------------------------
 
 void CodeEditor::setDocumentBytes(std::string_view win1250) {
-    const std::string utf8 = win1250ToUtf8(win1250);
+    loadUtf8(win1250ToUtf8(win1250));
+}
+
+void CodeEditor::setDocumentText(std::string_view bytes, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8)
+        loadUtf8(bytes);
+    else
+        loadUtf8(win1250ToUtf8(bytes));
+}
+
+std::string CodeEditor::encodedText(TextEncoding encoding, std::size_t* unrepresentable) const {
+    if (encoding == TextEncoding::Utf8) {
+        if (unrepresentable) *unrepresentable = 0;
+        return std::string(documentUtf8());
+    }
+    return documentBytes(unrepresentable);
+}
+
+void CodeEditor::setLineEnd(LineEnd end) {
+    const long mode = end == LineEnd::CrLf ? SC_EOL_CRLF : end == LineEnd::Cr ? SC_EOL_CR : SC_EOL_LF;
+    SendScintilla(SCI_SETEOLMODE, static_cast<unsigned long>(mode));
+}
+
+LineEnd CodeEditor::lineEnd() const {
+    const long mode = SendScintilla(SCI_GETEOLMODE);
+    return mode == SC_EOL_CRLF ? LineEnd::CrLf : mode == SC_EOL_CR ? LineEnd::Cr : LineEnd::Lf;
+}
+
+void CodeEditor::loadUtf8(std::string_view utf8) {
+    // New lines take the line end the text's lines use; a text without breaks keeps the current one.
+    setLineEnd(dominantLineEnd(utf8, lineEnd()));
     const bool collecting = SendScintilla(SCI_GETUNDOCOLLECTION) != 0;
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
     // The control announces each change of the text to its listeners, which costs as much again as

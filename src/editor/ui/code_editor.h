@@ -5,6 +5,7 @@
 // commands from the default binding table.
 #include "editor/editor_options.h"
 #include "editor/key_commands.h"
+#include "text/text_format.h"
 
 #include <QTimer>
 #include <Qsci/qsciscintilla.h>
@@ -27,10 +28,19 @@ public:
     explicit CodeEditor(QWidget* parent = nullptr);
     ~CodeEditor() override;
 
-    // Replaces the whole text in one update, without an undo record; the caret goes to the start.
+    // Replaces the whole text in one update, without an undo record; the caret goes to the start and
+    // new lines take the line end most of the text's lines use.
     void setDocumentBytes(std::string_view win1250);
     // The whole text as Windows-1250 bytes; characters outside the code page become '?' and are counted.
     std::string documentBytes(std::size_t* unrepresentable = nullptr) const;
+    // Replaces the whole text with a file's text (without its byte order mark) in the given encoding.
+    void setDocumentText(std::string_view bytes, TextEncoding encoding);
+    // The whole text in the given encoding; for Windows-1250, characters outside the code page
+    // become '?' and are counted.
+    std::string encodedText(TextEncoding encoding, std::size_t* unrepresentable = nullptr) const;
+    // The line end that Enter and inserted line breaks write.
+    void setLineEnd(LineEnd end);
+    LineEnd lineEnd() const;
     // The whole text as the editor holds it (UTF-8).
     std::string_view documentUtf8() const;
     // The caret's line without its line break, as Windows-1250 bytes.
@@ -148,6 +158,7 @@ private:
         int column = 0; // 0-based display column, virtual space included
     };
 
+    void loadUtf8(std::string_view utf8);
     void announceChanges();
     void applyChangeMask();
     void applyAllOptions();

@@ -1,13 +1,16 @@
 // "Widok" > "Kodowanie znaków": converting the active document or every document between
 // ISO-8859-2 and Windows-1250, and the conversion the save operation runs first.
 #include "editor/ui/code_editor.h"
+#include "platform/settings_store.h"
 #include "settings/shell_settings.h"
 #include "shell/ui/document_page.h"
 #include "shell/ui/document_workspace.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/shell_commands.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <vector>
 
 namespace wertan {
@@ -58,15 +61,35 @@ std::vector<Change> changedRuns(const QString& before, const QString& after) {
     return runs;
 }
 
+// The code-page conversions rewrite Windows-1250 bytes; a UTF-8 document holds its characters
+// as they are and is left alone.
+bool convertible(const DocumentPage* page) {
+    return page && page->format().encoding == TextEncoding::Windows1250;
+}
+
 void convertDocuments(DocumentWorkspace& workspace, CodePage target, bool all) {
     BusyCursor busy;
     const ByteTable& table = tableFor(target);
     if (!all) {
-        convertEditorText(workspace.activeEditor(), table);
+        if (convertible(workspace.activePage())) convertEditorText(workspace.activeEditor(), table);
         return;
     }
     for (int i = 0; i < workspace.count(); ++i)
-        convertEditorText(workspace.page(i)->editor(), table);
+        if (convertible(workspace.page(i))) convertEditorText(workspace.page(i)->editor(), table);
+}
+
+const QString kDocumentsKey = QStringLiteral("\\Software\\Wertan PHP\\Main\\Documents");
+const QString kNewEncodingValue = QStringLiteral("NewDocumentEncoding");
+
+// The menu shows how the active document is stored; the conversions are off for UTF-8 documents.
+void refreshCodingMenu(MainWindow& main) {
+    const DocumentPage* page = main.workspace().activePage();
+    const bool utf8 = page && page->format().encoding == TextEncoding::Utf8;
+    main.action(QStringLiteral("MenuView_Coding_DocumentUtf8"))->setChecked(page && utf8);
+    main.action(QStringLiteral("MenuView_Coding_DocumentWin1250"))->setChecked(page && !utf8);
+    main.action(QStringLiteral("MenuView_Coding_Win1250"))->setEnabled(!utf8);
+    main.action(QStringLiteral("MenuView_Coding_Iso88592"))->setEnabled(!utf8);
+    main.action(QStringLiteral("MenuView_Coding_NewUtf8"))->setChecked(main.settings().newDocumentsInUtf8);
 }
 
 } // namespace
@@ -122,6 +145,11 @@ void convertEditorText(CodeEditor* editor, const ByteTable& table) {
     }
 }
 
+bool storedNewDocumentsInUtf8(const SettingsStore& store) {
+    const auto stored = store.readText(kDocumentsKey, kNewEncodingValue);
+    return !stored || stored->compare(QStringLiteral("Windows-1250"), Qt::CaseInsensitive) != 0;
+}
+
 void installCodingCommands(MainWindow& main) {
     DocumentWorkspace& workspace = main.workspace();
     const struct {
@@ -138,6 +166,26 @@ void installCodingCommands(MainWindow& main) {
         });
 
     ShellSettings& settings = main.settings();
+    SettingsStore& store = main.services().settingsStore;
+    main.setCommandHandler(QStringLiteral("MenuView_Coding_DocumentUtf8"), [&main, &workspace] {
+        workspace.setActiveEncoding(TextEncoding::Utf8);
+        refreshCodingMenu(main);
+    });
+    main.setCommandHandler(QStringLiteral("MenuView_Coding_DocumentWin1250"), [&main, &workspace] {
+        workspace.setActiveEncoding(TextEncoding::Windows1250);
+        refreshCodingMenu(main);
+    });
+    main.setCommandHandler(QStringLiteral("MenuView_Coding_NewUtf8"), [&main, &settings, &store] {
+        settings.newDocumentsInUtf8 = !settings.newDocumentsInUtf8;
+        store.writeText(kDocumentsKey, kNewEncodingValue,
+                        settings.newDocumentsInUtf8 ? QStringLiteral("UTF-8") : QStringLiteral("Windows-1250"));
+        refreshCodingMenu(main);
+    });
+    if (QMenu* menu = main.menu(QStringLiteral("MenuView_Coding")))
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [&main] { refreshCodingMenu(main); });
+    QObject::connect(&workspace, &DocumentWorkspace::userSwitchedTab, &main, [&main] { refreshCodingMenu(main); });
+    refreshCodingMenu(main);
+
     workspace.hooks().convertBeforeSave = [&settings](CodeEditor* editor) {
         if (!editor) return;
         if (const auto target = saveConversionFor(settings.saveConversion, editor->text())) {

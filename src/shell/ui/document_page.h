@@ -2,6 +2,7 @@
 // One open document: a tab page holding the editor and, for PHP, SQL and HTML documents, the
 // keyword bar at its foot.
 #include "text/document_text.h"
+#include "text/text_format.h"
 
 #include <QWidget>
 
@@ -44,6 +45,9 @@ public:
     int mark() const { return mark_; }
     void setMark(int mark) { mark_ = mark; }
     bool isRemote() const { return isRemotePath(path_); }
+    // How the text is stored in its file: encoding, byte order mark, line end of new lines.
+    const TextFormat& format() const { return format_; }
+    void setFormat(const TextFormat& format) { format_ = format; }
 
     CodeEditor* editor() const { return editor_; }
     void setEditor(CodeEditor* editor);
@@ -62,6 +66,7 @@ private:
     QString caption_;
     QString path_;
     int mark_ = 0;
+    TextFormat format_;
     CodeEditor* editor_ = nullptr;
     KeywordBar* keywordBar_ = nullptr;
     DocumentKind keywordBarKind_ = DocumentKind::Other;

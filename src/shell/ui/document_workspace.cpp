@@ -5,6 +5,7 @@
 #include "platform/prompts.h"
 #include "settings/shell_settings.h"
 #include "shell/ui/document_page.h"
+#include "text/text_format.h"
 #include "text/text_utils.h"
 #include "text/win1250.h"
 
@@ -30,23 +31,13 @@ const QString kSaveFilter = QStringLiteral(
     "Inne załączniki (*.PHTML,*.SHTML)|*.phtml,*.shtml|Pliki SQL (*.SQL)|*.sql|Dokumnet HTML |*.html;*.htm|"
     "Wszystkie pliki (*.*)|*.*");
 
-// Line breaks inside inserted text become the document's own CR LF.
-QString withCrLf(const QString& text) {
-    QString out;
-    out.reserve(text.size() + 8);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == QLatin1Char('\r')) {
-            out += QStringLiteral("\r\n");
-            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
-        } else if (c == QLatin1Char('\n')) {
-            out += QStringLiteral("\r\n");
-        } else {
-            out += c;
-        }
-    }
-    return out;
+// Line breaks inside inserted text become the document's own line end.
+QString withDocumentLineEnds(const QString& text, LineEnd end) {
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n'))) return text;
+    return QString::fromUtf8(withLineEnds(text.toUtf8().toStdString(), end));
 }
+
+const char kNewPhpText[] = "<?php \n \n \n?>";
 
 struct BusyCursor {
     BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -148,6 +139,43 @@ DocumentPage* DocumentWorkspace::createPage(const QString& caption, const QStrin
     return p;
 }
 
+void DocumentWorkspace::startNewText(DocumentPage* p, std::string_view text) {
+    const TextFormat format = newDocumentFormat();
+    p->setFormat(format);
+    p->editor()->setLineEnd(format.lineEnd);
+    if (!text.empty()) p->editor()->setDocumentText(withLineEnds(text, format.lineEnd), TextEncoding::Utf8);
+}
+
+TextFormat DocumentWorkspace::newDocumentFormat() const {
+    TextFormat format;
+    format.encoding = settings_.newDocumentsInUtf8 ? TextEncoding::Utf8 : TextEncoding::Windows1250;
+    format.lineEnd = LineEnd::Lf;
+    return format;
+}
+
+void DocumentWorkspace::setActiveEncoding(TextEncoding encoding) {
+    DocumentPage* p = activePage();
+    if (!p || p->format().encoding == encoding) return;
+    TextFormat format = p->format();
+    format.encoding = encoding;
+    format.byteOrderMark = false;
+    p->setFormat(format);
+    // The file no longer holds what a save would write.
+    p->setChangedWithoutUndo();
+    p->setMark(unchangedMark(p->isRemote()) + 1);
+    refreshTabPicture(p);
+    emit statusText(2, QStringLiteral("Zmieniony"));
+}
+
+void DocumentWorkspace::focusActiveEditor() {
+    CodeEditor* editor = activeEditor();
+    if (!editor) return;
+    // An editor made on a page that is already on screen is shown only by its layout, later; a
+    // hidden widget cannot take the window's focus, so it is shown now.
+    if (editor->isHidden() && editor->parentWidget() && editor->parentWidget()->isVisible()) editor->show();
+    editor->setFocus(Qt::OtherFocusReason);
+}
+
 void DocumentWorkspace::addKeywordBar(DocumentPage* p, DocumentKind kind) {
     KeywordBar* bar = p->addKeywordBar(kind);
     if (hooks_.fillKeywordBar) hooks_.fillKeywordBar(bar, kind);
@@ -185,10 +213,11 @@ DocumentPage* DocumentWorkspace::createStartupDocument() {
     DocumentPage* p = createPage(QStringLiteral("Beznazwy"), QString(), 0);
     environment_.setupEditor(p->editor());
     connectEditor(p);
-    p->editor()->setDocumentBytes("<?php \r\n \r\n \r\n?>");
+    startNewText(p, kNewPhpText);
     addKeywordBar(p, DocumentKind::Php);
     p->markSaved();
     rebuildDocumentList();
+    focusActiveEditor();
     return p;
 }
 
@@ -198,10 +227,11 @@ DocumentPage* DocumentWorkspace::newPhpDocument() {
     DocumentPage* p = createPage(name, name, 0);
     environment_.setupEditor(p->editor());
     connectEditor(p);
-    p->editor()->setDocumentBytes("<?php \r\n \r\n \r\n?>");
+    startNewText(p, kNewPhpText);
     addKeywordBar(p, DocumentKind::Php);
     p->markSaved();
     rebuildDocumentList();
+    focusActiveEditor();
     environment_.attachPhpCompletion(p->editor());
     return p;
 }
@@ -212,10 +242,12 @@ DocumentPage* DocumentWorkspace::newSqlDocument() {
     DocumentPage* p = createPage(name, name, 0);
     environment_.setupEditor(p->editor());
     connectEditor(p);
+    startNewText(p, {});
     applyKind(p->editor(), ColouringKind::Sql);
     addKeywordBar(p, DocumentKind::Sql);
     p->markSaved();
     rebuildDocumentList();
+    focusActiveEditor();
     environment_.attachSqlCompletion(p->editor());
     return p;
 }
@@ -226,10 +258,12 @@ DocumentPage* DocumentWorkspace::newCleanDocument() {
     DocumentPage* p = createPage(name, name, 0);
     // The basic set-up only: no pop-up menu, no reporting to the status bar and the mark.
     environment_.basicSetup(p->editor());
+    startNewText(p, {});
     applyKind(p->editor(), ColouringKind::Php);
     addKeywordBar(p, DocumentKind::Php);
     p->markSaved();
     rebuildDocumentList();
+    focusActiveEditor();
     return p;
 }
 
@@ -258,9 +292,18 @@ DocumentPage* DocumentWorkspace::openDocument(const QString& path, const QString
         prompts_.error(error);
         return nullptr;
     }
+    if (looksBinary(bytes)) {
+        const QString question =
+            QStringLiteral("Plik wygląda na binarny (zawiera bajty zerowe), a nie na tekst:\n%1\n\n"
+                           "Otworzyć go mimo to? Niezmienione bajty zostaną zapisane bez zmian.")
+                .arg(QDir::toNativeSeparators(path));
+        if (prompts_.confirm(question, Buttons::YesNo) != Answer::Yes) return nullptr;
+    }
+    const TextFormat format = detectTextFormat(bytes, newDocumentFormat().lineEnd, newDocumentFormat().encoding);
     const QString caption = QFileInfo(path).fileName();
     DocumentPage* p =
         remote ? createPage(caption, kRemoteMarker + remotePath, 2) : createPage(caption, path, 0);
+    p->setFormat(format);
     environment_.setupEditor(p->editor());
     connectEditor(p);
     switch (documentKindForExtension(extension)) {
@@ -279,24 +322,51 @@ DocumentPage* DocumentWorkspace::openDocument(const QString& path, const QString
     case DocumentKind::Other:
         break;
     }
-    p->editor()->setDocumentBytes(bytes);
+    p->editor()->setLineEnd(format.lineEnd);
+    p->editor()->setDocumentText(format.byteOrderMark ? withoutUtf8Mark(bytes) : std::string_view(bytes),
+                                 format.encoding);
+    // Free the file's copy before the page is shown: for a large file it is as big as the text.
+    std::string().swap(bytes);
     p->markSaved();
     rebuildDocumentList();
     if (hooks_.raiseMainWindow) hooks_.raiseMainWindow();
+    focusActiveEditor();
     return p;
 }
 
 bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool askAboutLostCharacters) {
+    // The text goes back in the document's own encoding with the line ends it holds: a file that
+    // was not edited is written byte for byte as it was read.
     std::size_t lost = 0;
-    const std::string bytes = toCrLfLines(p->editor()->documentBytes(&lost));
+    std::string bytes = p->editor()->encodedText(p->format().encoding, &lost);
     if (lost > 0 && askAboutLostCharacters) {
-        const QString question =
-            QStringLiteral("Dokument %1 zawiera znaki spoza strony kodowej Windows-1250 (%2), które zostaną "
-                           "zapisane jako \"?\". Zapisać mimo to?")
+        const QString offer =
+            QStringLiteral("Dokument %1 zawiera znaki spoza strony kodowej Windows-1250 (%2).\n\n"
+                           "Zapisać go w kodowaniu UTF-8, które zachowa wszystkie znaki?")
                 .arg(p->caption())
                 .arg(lost);
-        if (prompts_.confirm(question, Buttons::YesNo) != Answer::Yes) return false;
+        switch (prompts_.confirm(offer, Buttons::YesNoCancel)) {
+        case Answer::Yes: {
+            TextFormat format = p->format();
+            format.encoding = TextEncoding::Utf8;
+            p->setFormat(format);
+            bytes = p->editor()->encodedText(TextEncoding::Utf8);
+            break;
+        }
+        case Answer::No: {
+            const QString question =
+                QStringLiteral("Dokument %1 zawiera znaki spoza strony kodowej Windows-1250 (%2), które "
+                               "zostaną zapisane jako \"?\". Zapisać mimo to?")
+                    .arg(p->caption())
+                    .arg(lost);
+            if (prompts_.confirm(question, Buttons::YesNo) != Answer::Yes) return false;
+            break;
+        }
+        default:
+            return false;
+        }
     }
+    if (p->format().encoding == TextEncoding::Utf8 && p->format().byteOrderMark) bytes.insert(0, kUtf8Mark);
     QString error;
     if (!writeFileAtomically(path, bytes, &error)) {
         prompts_.error(error);
@@ -310,7 +380,10 @@ bool DocumentWorkspace::saveDocument() {
     if (!p) return false;
     const bool remote = p->isRemote();
     if (!remote && (p->path().isEmpty() || !QFileInfo(p->path()).isFile())) return saveDocumentAs();
-    if (hooks_.convertBeforeSave) hooks_.convertBeforeSave(p->editor());
+    // The save conversion rewrites Windows-1250 bytes; a UTF-8 document already holds every
+    // character as it is, so it is not converted.
+    if (hooks_.convertBeforeSave && p->format().encoding == TextEncoding::Windows1250)
+        hooks_.convertBeforeSave(p->editor());
     if (!remote) {
         if (hooks_.addRecentDocument) hooks_.addRecentDocument(p->path());
         if (!writeDocument(p, p->path(), true)) return false;
@@ -444,6 +517,7 @@ int DocumentWorkspace::findDocumentTab(const QString& name) const {
 
 void DocumentWorkspace::onCurrentChanged(int) {
     if (!programmaticSwitch_) afterUserSwitch();
+    focusActiveEditor();
 }
 
 void DocumentWorkspace::afterUserSwitch() {
@@ -469,7 +543,7 @@ void DocumentWorkspace::rebuildDocumentList() {
 void DocumentWorkspace::insertText(const QString& text) {
     CodeEditor* editor = activeEditor();
     if (!editor) return;
-    const QByteArray utf8 = withCrLf(text).toUtf8();
+    const QByteArray utf8 = withDocumentLineEnds(text, editor->lineEnd()).toUtf8();
     editor->beginUndoAction();
     if (!editor->hasSelectedText()) {
         // A caret past the end of its line: fill the line with spaces up to the caret first.
@@ -485,6 +559,7 @@ void DocumentWorkspace::insertText(const QString& text) {
     }
     editor->SendScintilla(QsciScintillaBase::SCI_REPLACESEL, static_cast<unsigned long>(0), utf8.constData());
     editor->endUndoAction();
+    focusActiveEditor();
 }
 
 void DocumentWorkspace::insertText(const std::string& win1250) {
@@ -514,15 +589,15 @@ void DocumentWorkspace::insertAtLine(const QString& text, int index) {
     if (index < -1) index = 0;
     QString insertion;
     long position = 0;
+    const QString eol = QString::fromLatin1(lineEndBytes(editor->lineEnd()));
+    const QString line = withDocumentLineEnds(text, editor->lineEnd());
     if (index == -1 || index >= lines) {
         position = length;
-        insertion = (length == 0 || endsWithBreak)
-                        ? withCrLf(text) + (endsWithBreak ? QStringLiteral("\r\n") : QString())
-                        : QStringLiteral("\r\n") + withCrLf(text);
+        insertion = (length == 0 || endsWithBreak) ? line + (endsWithBreak ? eol : QString()) : eol + line;
     } else {
         position =
             editor->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(index));
-        insertion = withCrLf(text) + QStringLiteral("\r\n");
+        insertion = line + eol;
     }
     const QByteArray utf8 = insertion.toUtf8();
     editor->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(0));
@@ -536,6 +611,7 @@ void DocumentWorkspace::insertAtLine(const QString& text, int index) {
         p->setChangedWithoutUndo();
     else
         editor->setModified(false);
+    focusActiveEditor();
 }
 
 void DocumentWorkspace::insertAtLine(const std::string& win1250, int index) {

@@ -3,6 +3,7 @@
 // list behind the "Z" button, and the insertion operations every generator uses.
 #include "editor/colouring_kind.h"
 #include "text/document_text.h"
+#include "text/text_format.h"
 
 #include <QObject>
 #include <QString>
@@ -86,6 +87,13 @@ public:
     bool canOpenFileAtSelection() const;
     int findDocumentTab(const QString& name) const;
 
+    // Gives the keyboard to the active document's editor.
+    void focusActiveEditor();
+    // The format of new documents: the chosen encoding, LF line ends.
+    TextFormat newDocumentFormat() const;
+    // Changes how the active document is stored (the text stays); marks it changed.
+    void setActiveEncoding(TextEncoding encoding);
+
     // Insertion into the active document.
     void insertText(const QString& text);
     void insertText(const std::string& win1250);
@@ -114,6 +122,8 @@ signals:
 
 private:
     DocumentPage* createPage(const QString& caption, const QString& path, int mark);
+    // A new document's page with its starting text, in the format of new documents.
+    void startNewText(DocumentPage* page, std::string_view text);
     void connectEditor(DocumentPage* page);
     // Adds the page's keyword bar and has its buttons put on it.
     void addKeywordBar(DocumentPage* page, DocumentKind kind);

@@ -9,9 +9,11 @@
 #include "shell/ui/document_page.h"
 #include "shell/ui/document_workspace.h"
 #include "shell/ui/program_windows.h"
+#include "shell/ui/shell_commands.h"
 #include "text/win1250.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -76,6 +78,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     settings_.helpNavigation = false;
     settings_.phpBarLast = 13;
     settings_.sqlBarLast = 15;
+    settings_.newDocumentsInUtf8 = storedNewDocumentsInUtf8(services_.settingsStore);
     workspace_->createStartupDocument();
     // The tag menus; a missing file ends the creation step here: the menus stay empty, the
     // completion lists unattached and the saved layout is not restored for this run.
@@ -130,6 +133,10 @@ void MainWindow::buildLayout() {
     browsePage->setObjectName(QStringLiteral("TabSheetBrowse"));
     mainPages_->addTab(codePage, QStringLiteral("Kod"));
     mainPages_->addTab(browsePage, QStringLiteral("Przeglądaj"));
+    connect(mainPages_, &QTabWidget::currentChanged, this, [this](int index) {
+        // Back on the "Kod" page the keyboard goes to the document again.
+        if (index == 0 && workspace_) workspace_->focusActiveEditor();
+    });
 
     documentListButton_ = new QToolButton(documentTabs_);
     documentListButton_->setObjectName(QStringLiteral("BtnDocumentList"));
@@ -247,6 +254,9 @@ bool MainWindow::event(QEvent* event) {
         return true;
     case QEvent::WindowActivate:
         activationStep();
+        // Once the window system has given the focus back (to the control that had it, or to the
+        // first control that takes it), a button or a tab bar hands it on to the document.
+        QMetaObject::invokeMethod(this, &MainWindow::keepKeyboardInDocument, Qt::QueuedConnection);
         break;
     case QEvent::WindowDeactivate:
         deactivationStep();
@@ -255,6 +265,17 @@ bool MainWindow::event(QEvent* event) {
         break;
     }
     return QMainWindow::event(event);
+}
+
+void MainWindow::keepKeyboardInDocument() {
+    if (!isActiveWindow() || mainPages_->currentIndex() != 0) return;
+    QWidget* focus = QApplication::focusWidget();
+    // A page whose editor was made while the window was in the background can hold the focus
+    // itself (the tab set hands it the focus of the page before it).
+    const bool inDocumentArea = focus && documentTabs_->isAncestorOf(focus) && !qobject_cast<CodeEditor*>(focus);
+    if (!focus || focus->window() != this || inDocumentArea || qobject_cast<QTabBar*>(focus) ||
+        qobject_cast<QAbstractButton*>(focus))
+        workspace_->focusActiveEditor();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -431,6 +452,8 @@ void MainWindow::editorClipboard(const char* slot) {
 
 void MainWindow::createOtherWindows(const QStringList& arguments) {
     createProgramWindows(*this, arguments);
+    // The keyboard belongs to the document: typing after start-up goes into its text.
+    workspace_->focusActiveEditor();
 }
 
 bool MainWindow::closingCheck() {

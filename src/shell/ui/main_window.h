@@ -104,6 +104,8 @@ private:
     void checkHighlighter(ColouringKind kind);
     void applyProjectCommandState();
     void editorClipboard(const char* slot);
+    // Hands the keyboard to the active document when a button or tab bar holds it.
+    void keepKeyboardInDocument();
 
     ShellServices services_;
     ShellSettings settings_;

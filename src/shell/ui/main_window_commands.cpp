@@ -170,6 +170,21 @@ void MainWindow::buildCommands() {
         command(QStringLiteral("MenuView_Coding_AllWin1250"), QStringLiteral("Wszystkie na Windows-1250")));
     coding->addAction(
         command(QStringLiteral("MenuView_Coding_AllIso88592"), QStringLiteral("Wszystkie na ISO-8859-2")));
+    // How the active document is stored, and the encoding of new documents.
+    coding->addSeparator();
+    coding->addAction(command(QStringLiteral("MenuView_Coding_DocumentUtf8"), QStringLiteral("Dokument w UTF-8"),
+                              QStringLiteral("Dokument w UTF-8|Aktywny dokument będzie zapisywany w kodowaniu "
+                                             "UTF-8 (zaznaczone: tak jest zapisany teraz).")));
+    coding->addAction(command(QStringLiteral("MenuView_Coding_DocumentWin1250"),
+                              QStringLiteral("Dokument w Windows-1250"),
+                              QStringLiteral("Dokument w Windows-1250|Aktywny dokument będzie zapisywany w "
+                                             "kodowaniu Windows-1250 (zaznaczone: tak jest zapisany teraz).")));
+    coding->addSeparator();
+    coding->addAction(command(QStringLiteral("MenuView_Coding_NewUtf8"), QStringLiteral("Nowe dokumenty w UTF-8"),
+                              QStringLiteral("Nowe dokumenty w UTF-8|Nowe dokumenty są zapisywane w kodowaniu "
+                                             "UTF-8; wyłączone: w Windows-1250.")));
+    for (const char* name : {"MenuView_Coding_DocumentUtf8", "MenuView_Coding_DocumentWin1250", "MenuView_Coding_NewUtf8"})
+        actions_.value(QString::fromLatin1(name))->setCheckable(true);
 
     // "P&rojekt", enabled while a project is open
     QMenu* project = addMenu(QStringLiteral("MenuProject"), QStringLiteral("P&rojekt"));

@@ -6,6 +6,8 @@
 
 namespace wertan {
 
+class SettingsStore;
+
 class CodeEditor;
 class MainWindow;
 
@@ -15,6 +17,8 @@ void installKeywordBars(MainWindow& main);
 void installSnippetCommands(MainWindow& main);
 // The four coding commands and the conversion the save operation runs first.
 void installCodingCommands(MainWindow& main);
+// Whether new documents are UTF-8, as the user chose under "Kodowanie znaków" (UTF-8 unless chosen).
+bool storedNewDocumentsInUtf8(const SettingsStore& store);
 
 // Converts an editor's text through a table in place: no undo record, the changed state, the
 // page's mark and the caret stay as they were.
