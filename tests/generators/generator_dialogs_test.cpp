@@ -29,6 +29,11 @@ namespace {
 
 class GeneratorDialogs : public MainWindowHarness {
 protected:
+    // The generators write the document's own line end: these tests work in a CR LF document.
+    void SetUp() override {
+        MainWindowHarness::SetUp();
+        ws().activeEditor()->setLineEnd(LineEnd::CrLf);
+    }
     // The active document holds the text with the caret after the given number of characters.
     void documentWithCaret(const char* text, int line, int column) {
         CodeEditor* editor = ws().activeEditor();
