@@ -41,8 +41,9 @@ FtpOptionsDialog::FtpOptionsDialog(Prompts& prompts, SettingsStore& store, QStri
     passiveBox_ = new QCheckBox(QStringLiteral("Tryb pasywny (PASV): połączenia danych nawiązuje program"),
                                 hostBand->body());
     passiveBox_->setObjectName(QStringLiteral("CheckBoxPassive"));
-    passiveBox_->setToolTip(QStringLiteral(
-        "Tryb pasywny|Zalecany za routerem domowym lub zaporą sieciową, przy których tryb aktywny zawodzi."));
+    passiveBox_->setToolTip(QStringLiteral("Tryb pasywny"));
+    passiveBox_->setStatusTip(QStringLiteral(
+        "Zalecany za routerem domowym lub zaporą sieciową, przy których tryb aktywny zawodzi."));
     auto* portRow = new QHBoxLayout;
     portRow->addWidget(port_, 1);
     portRow->addWidget(sitesButton_);
