@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -486,6 +487,33 @@ TEST_F(FtpWindows, FtpCommandsMenuMakesAFolderAsksASizeAndDeletesAFile) {
     browser->deleteDialog()->findChild<QPushButton*>(QStringLiteral("BtnOK"))->click();
     EXPECT_FALSE(QFile::exists(QDir(root.path()).filePath(QStringLiteral("notatki.txt"))));
     EXPECT_FALSE(viewNames().contains(QStringLiteral("notatki.txt")));
+}
+
+TEST_F(FtpWindows, TheAutomationSwitchesConnectWhenShownAndDisconnectAfterOpening) {
+    startServer();
+    run("MenuTools_FTPOptions");
+    options->connectOnOpenDialogBox()->setChecked(true);
+    options->disconnectAfterOpenBox()->setChecked(true);
+    options->okButton()->click();
+    browser->autoConnectDelayMs = 10;
+    run("MenuFile_OpenNet");
+    EXPECT_FALSE(browser->isEnabled()) << "the window waits for its own connect";
+    for (QDeadlineTimer deadline(10000); !browser->connected() && !deadline.hasExpired();)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    ASSERT_TRUE(browser->connected());
+    EXPECT_TRUE(browser->isEnabled());
+    actOn(QStringLiteral("notatki.txt"));
+    EXPECT_EQ(ws().activePage()->path(), QStringLiteral("[ftp]notatki.txt"));
+    EXPECT_FALSE(browser->connected()) << "disconnected after the file was fetched";
+
+    // Without the connect switches, "Anuluj" ends an open connection as it closes the browser.
+    run("MenuTools_FTPOptions");
+    options->connectOnOpenDialogBox()->setChecked(false);
+    options->okButton()->click();
+    connectBrowser();
+    browser->cancelButton()->click();
+    EXPECT_FALSE(browser->isVisible());
+    EXPECT_FALSE(browser->connected());
 }
 
 TEST_F(FtpWindows, ActiveModeWhenPassiveIsTurnedOff) {
