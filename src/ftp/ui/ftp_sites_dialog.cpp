@@ -97,6 +97,7 @@ void FtpSitesDialog::readFile() {
     ftp::SiteFileLoad load = ftp::loadSiteFile(filePath_);
     if (!load.message.isEmpty()) prompts_.message(load.message);
     if (!load.error.isEmpty()) prompts_.error(load.error);
+    readFailed_ = !load.error.isEmpty() && load.message.isEmpty();
     if (load.error.isEmpty() || !load.sites.empty()) {
         list_.setSites(std::move(load.sites));
         extraRecords_ = std::move(load.extraRecords);
@@ -221,6 +222,10 @@ bool FtpSitesDialog::writeFile() {
     if (ftp::writeSiteFile(filePath_, list_.sites(), &error, extraRecords_)) return true;
     prompts_.error(error);
     return false;
+}
+
+void FtpSitesDialog::writeAtExit() {
+    if (!readFailed_) writeFile();
 }
 
 void FtpSitesDialog::confirm() {

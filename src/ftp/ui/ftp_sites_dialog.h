@@ -26,8 +26,11 @@ public:
     void open() override;
     // "OK": writes the list and closes.
     void confirm();
-    // Writes the whole list (also when the program ends); false after showing the error.
+    // Writes the whole list; false after showing the error.
     bool writeFile();
+    // The destroy step: the list is written, unless the file could not be read (writing the
+    // empty list would then destroy it).
+    void writeAtExit();
 
     ftp::FtpSiteList& sites() { return list_; }
     const ftp::FtpSiteList& sites() const { return list_; }
@@ -82,6 +85,7 @@ private:
     QPushButton* setCurrent_;
     QPushButton* ok_;
     bool refilling_ = false;
+    bool readFailed_ = false;
 };
 
 } // namespace wertan

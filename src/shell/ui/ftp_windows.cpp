@@ -160,7 +160,7 @@ void createFtpWindows(MainWindow& main) {
 
     // The destroy steps: the site list is written, an open connection is closed.
     QObject::connect(&main, &MainWindow::closing, browser, [sites, browser] {
-        sites->writeFile();
+        sites->writeAtExit();
         browser->closeAtExit();
     });
 }
