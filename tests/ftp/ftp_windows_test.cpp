@@ -13,6 +13,7 @@
 #include "ftp/ui/remote_browser_window.h"
 #include "ftp/ui/signal_lamps.h"
 #include "ftp/ui/store_back_dialog.h"
+#include "text/text_format.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -116,6 +117,13 @@ protected:
         browser->actionButton()->click();
     }
     QStringList messages() { return prompts.askedTexts(AskedPrompt::Kind::Message); }
+    // The bytes a save of the page writes: its text in its own encoding and line ends.
+    QByteArray fileOf(DocumentPage* page) {
+        std::string bytes = page->editor()->encodedText(page->format().encoding);
+        if (page->format().encoding == TextEncoding::Utf8 && page->format().byteOrderMark)
+            bytes.insert(0, kUtf8Mark);
+        return QByteArray::fromStdString(bytes);
+    }
 
     FtpSitesDialog* sites = nullptr;
     FtpOptionsDialog* options = nullptr;
@@ -312,15 +320,15 @@ TEST_F(FtpWindows, OpenEditAndSaveStoresTheDocumentBackWhereItCameFrom) {
     type(QStringLiteral("// zmiana w korzeniu\r\n"));
     ws().activate(2);
     run("MenuFile_Save");
-    EXPECT_EQ(served(root, QStringLiteral("sub/index.php")).toStdString(), toCrLfLines(text(2)));
+    EXPECT_EQ(served(root, QStringLiteral("sub/index.php")), fileOf(subPage));
     EXPECT_EQ(served(root, QStringLiteral("index.php")), QByteArray("<?php echo 'korzen'; ?>\r\n"));
     EXPECT_EQ(subPage->mark(), 2);
     EXPECT_FALSE(subPage->isChanged());
 
     ws().activate(1);
     run("MenuFile_Save");
-    EXPECT_EQ(served(root, QStringLiteral("index.php")).toStdString(), toCrLfLines(text(1)));
-    EXPECT_EQ(served(root, QStringLiteral("sub/index.php")).toStdString(), toCrLfLines(text(2)));
+    EXPECT_EQ(served(root, QStringLiteral("index.php")), fileOf(rootPage));
+    EXPECT_EQ(served(root, QStringLiteral("sub/index.php")), fileOf(subPage));
     EXPECT_EQ(rootPage->mark(), 2);
     EXPECT_FALSE(QFile::exists(QDir(root.path()).filePath(QStringLiteral("sub/~wertan-index.php"))));
 
@@ -387,12 +395,12 @@ TEST_F(FtpWindows, SaveModeStoresTheActiveDocumentInTheCurrentFolder) {
     EXPECT_EQ(page->path(), QStringLiteral("[ftp]sub/nowy.php"));
     EXPECT_EQ(page->mark(), 2);
     EXPECT_FALSE(page->isChanged());
-    EXPECT_EQ(served(root, QStringLiteral("sub/nowy.php")).toStdString(), toCrLfLines(activeText()));
+    EXPECT_EQ(served(root, QStringLiteral("sub/nowy.php")), fileOf(ws().activePage()));
 
     // A later plain save stores it back there.
     type(QStringLiteral("// jeszcze\r\n"));
     run("MenuFile_Save");
-    EXPECT_EQ(served(root, QStringLiteral("sub/nowy.php")).toStdString(), toCrLfLines(activeText()));
+    EXPECT_EQ(served(root, QStringLiteral("sub/nowy.php")), fileOf(ws().activePage()));
     EXPECT_EQ(page->mark(), 2);
 }
 
@@ -414,7 +422,7 @@ TEST_F(FtpWindows, StoreBackWithoutAConnectionAsksForOneOrMakesItByItself) {
     });
     run("MenuFile_Save");
     EXPECT_TRUE(offered);
-    EXPECT_EQ(served(root, QStringLiteral("sub/index.php")).toStdString(), toCrLfLines(activeText()));
+    EXPECT_EQ(served(root, QStringLiteral("sub/index.php")), fileOf(ws().activePage()));
     EXPECT_EQ(ws().activePage()->mark(), 2);
     EXPECT_FALSE(browser->storeBackDialog()->isVisible());
 
@@ -433,7 +441,7 @@ TEST_F(FtpWindows, StoreBackWithoutAConnectionAsksForOneOrMakesItByItself) {
     options->disconnectAfterSaveBox()->setChecked(true);
     options->okButton()->click();
     run("MenuFile_Save");
-    EXPECT_EQ(served(root, QStringLiteral("sub/index.php")).toStdString(), toCrLfLines(activeText()));
+    EXPECT_EQ(served(root, QStringLiteral("sub/index.php")), fileOf(ws().activePage()));
     EXPECT_EQ(ws().activePage()->mark(), 2);
     EXPECT_FALSE(browser->connected());
 }

@@ -78,26 +78,11 @@ void createFtpWindows(MainWindow& main) {
         if (page) remember(page, origin);
         return page != nullptr;
     };
-    documents.saveActiveDocument = [&workspace, &prompts, remember](const ftp::RemoteOrigin& origin,
-                                                                    const QString& caption,
-                                                                    const QString& remotePath) {
+    documents.saveActiveDocument = [&workspace, remember](const ftp::RemoteOrigin& origin,
+                                                          const QString& caption, const QString& remotePath) {
         DocumentPage* page = workspace.activePage();
         if (!page) return false;
-        std::size_t lost = 0;
-        const std::string bytes = toCrLfLines(page->editor()->documentBytes(&lost));
-        if (lost > 0 &&
-            prompts.confirm(
-                QStringLiteral("Dokument %1 zawiera znaki spoza strony kodowej Windows-1250 (%2), które "
-                               "zostaną zapisane jako \"?\". Zapisać mimo to?")
-                    .arg(page->caption())
-                    .arg(lost),
-                Buttons::YesNo) != Answer::Yes)
-            return false;
-        QString writeError;
-        if (!writeFileAtomically(origin.localCopy, bytes, &writeError)) {
-            prompts.error(writeError);
-            return false;
-        }
+        if (!workspace.writeActiveDocumentTo(origin.localCopy)) return false;
         page->setCaption(caption);
         page->setPath(kRemoteMarker + remotePath);
         page->markSaved();
