@@ -4,14 +4,19 @@
 #
 #   bench/ftp/run.sh [BUILD_DIR] [REPEATS]
 #
-# BUILD_DIR (default build/) holds bin/wertan-ftp. Each transfer runs REPEATS times (default 3)
-# and the best time counts. Sizes can be changed with BIG_MB (default 200), SMALL_COUNT
-# (default 500) and SMALL_KB (default 10). Prints a Markdown table; the ratio is curl's time
-# divided by ours, i.e. our throughput as a fraction of curl's (above 1: faster than curl).
+# BUILD_DIR (default build/) holds bin/wertan-ftp. Each transfer runs REPEATS times (default 5);
+# in every repetition wertan-ftp and curl run right after each other, taking turns at going
+# first, so that both meet the same load of the machine. Sizes can be changed with BIG_MB
+# (default 200), SMALL_COUNT (default 500) and SMALL_KB (default 10); ONLY=big or ONLY=small
+# limits the run to one kind of transfer. Prints a Markdown table of medians with their range
+# (lowest - highest). The ratio is curl's median time divided by ours, i.e. our throughput as a
+# fraction of curl's (above 1: faster than curl); the pair ratio is the median and range of the
+# same ratio taken within each repetition.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${1:-$root/build}"
-repeats="${2:-3}"
+repeats="${2:-5}"
+only="${ONLY:-}"
 big_mb="${BIG_MB:-200}"
 small_count="${SMALL_COUNT:-500}"
 small_kb="${SMALL_KB:-10}"
@@ -62,17 +67,43 @@ url="ftp://127.0.0.1:$port"
 auth=(-u wertan:tajne)
 login=(--host 127.0.0.1 --port "$port" --user wertan --password tajne)
 
-# Best wall time in seconds of a command over the repeats.
-best_time() {
-  local best="" start end t
+# Wall time of one command in microseconds.
+time_us() {
+  local start end
+  start=$(date +%s%N)
+  "$@" > /dev/null 2>&1 || { echo "nieudane: $*" >&2; return 1; }
+  end=$(date +%s%N)
+  echo $(( (end - start) / 1000 ))
+}
+
+# Runs ours (first argument, a function) and curl (second) REPEATS times, taking turns at going
+# first, and prints a table row: medians with their ranges, the ratio of the medians and the
+# median and range of the ratios of the pairs.
+pair_row() {
+  local what="$1" ours_cmd="$2" theirs_cmd="$3" w c ws=() cs=()
   for ((r = 0; r < repeats; r++)); do
-    start=$(date +%s%N)
-    "$@" > /dev/null 2>&1 || { echo "nieudane: $*" >&2; return 1; }
-    end=$(date +%s%N)
-    t=$(( (end - start) / 1000 ))
-    if [ -z "$best" ] || [ "$t" -lt "$best" ]; then best=$t; fi
+    if ((r % 2 == 0)); then
+      w=$(time_us "$ours_cmd") || return 1
+      c=$(time_us "$theirs_cmd") || return 1
+    else
+      c=$(time_us "$theirs_cmd") || return 1
+      w=$(time_us "$ours_cmd") || return 1
+    fi
+    ws+=("$w")
+    cs+=("$c")
   done
-  awk -v us="$best" 'BEGIN { printf "%.3f", us / 1e6 }'
+  printf '%s\n' "${ws[*]}" "${cs[*]}" | awk -v what="$what" -v mode="$mode" '
+    function sort(a, n,   i, j, t) { for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j-1] > a[j]; j--) { t = a[j]; a[j] = a[j-1]; a[j-1] = t } }
+    function median(a, n) { return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2 }
+    NR == 1 { n = split($0, w, " ") }
+    NR == 2 { split($0, c, " ") }
+    END {
+      for (i = 1; i <= n; i++) r[i] = c[i] / w[i]
+      sort(w, n); sort(c, n); sort(r, n)
+      printf "| %s | %s | %.3f (%.3f - %.3f) | %.3f (%.3f - %.3f) | %.2f | %.2f (%.2f - %.2f) |\n", what, mode,
+        median(w, n) / 1e6, w[1] / 1e6, w[n] / 1e6, median(c, n) / 1e6, c[1] / 1e6, c[n] / 1e6,
+        median(c, n) / median(w, n), median(r, n), r[1], r[n]
+    }'
 }
 
 ours_small_get() {
@@ -86,36 +117,40 @@ ours_small_put() {
   "$tool" "${login[@]}" "$1" "${args[@]}"
 }
 
-echo "| transfer | mode | wertan-ftp s | curl s | ratio (curl time / ours) |"
-echo "|---|---|---|---|---|"
+ours_big_get() { "$tool" "${login[@]}" "$ours" get big.bin "$local/big_w.bin"; }
+curl_big_get() { curl -sS "${auth[@]}" "${theirs[@]}" "$url/big.bin" -o "$local/big_c.bin"; }
+ours_big_put() { "$tool" "${login[@]}" "$ours" put "$local/big.bin" big_up_w.bin; }
+curl_big_put() { curl -sS "${auth[@]}" "${theirs[@]}" -T "$local/big.bin" "$url/big_up_c.bin"; }
+ours_small_get_mode() { ours_small_get "$ours"; }
+curl_small_get() { curl -sS "${auth[@]}" "${theirs[@]}" "$url/small/f[0000-$last].bin" -o "$local/got_c/f#1.bin"; }
+ours_small_put_mode() { ours_small_put "$ours"; }
+curl_small_put() { curl -sS "${auth[@]}" "${theirs[@]}" -T "$local/small/f[0000-$last].bin" "$url/up_small_c/"; }
+
+echo "Powtórzeń: $repeats; w każdym wertan-ftp i curl na zmianę jako pierwszy." >&2
+echo "| transfer | mode | wertan-ftp s, median (range) | curl s, median (range) | ratio of medians | pair ratio, median (range) |"
+echo "|---|---|---|---|---|---|"
 for mode in active passive; do
   if [ "$mode" = active ]; then ours=--active; theirs=(--ftp-port 127.0.0.1); else ours=--passive; theirs=(--ftp-pasv); fi
-  row() {
-    awk -v a="$2" -v b="$3" -v what="$1" -v mode="$mode" \
-      'BEGIN { printf "| %s | %s | %s | %s | %.2f |\n", what, mode, a, b, b / a }'
-  }
 
-  w=$(best_time "$tool" "${login[@]}" "$ours" get big.bin "$local/big_w.bin")
-  c=$(best_time curl -sS "${auth[@]}" "${theirs[@]}" "$url/big.bin" -o "$local/big_c.bin")
-  cmp -s "$served/big.bin" "$local/big_w.bin" && cmp -s "$served/big.bin" "$local/big_c.bin" ||
-    { echo "pobrany plik różni się od oryginału" >&2; exit 1; }
-  row "get ${big_mb} MB" "$w" "$c"
+  if [ "$only" != small ]; then
+    pair_row "get ${big_mb} MB" ours_big_get curl_big_get
+    cmp -s "$served/big.bin" "$local/big_w.bin" && cmp -s "$served/big.bin" "$local/big_c.bin" ||
+      { echo "pobrany plik różni się od oryginału" >&2; exit 1; }
+    rm -f "$local/big_w.bin" "$local/big_c.bin"
 
-  w=$(best_time "$tool" "${login[@]}" "$ours" put "$local/big.bin" big_up_w.bin)
-  c=$(best_time curl -sS "${auth[@]}" "${theirs[@]}" -T "$local/big.bin" "$url/big_up_c.bin")
-  cmp -s "$local/big.bin" "$served/big_up_w.bin" && cmp -s "$local/big.bin" "$served/big_up_c.bin" ||
-    { echo "wysłany plik różni się od oryginału" >&2; exit 1; }
-  row "put ${big_mb} MB" "$w" "$c"
+    pair_row "put ${big_mb} MB" ours_big_put curl_big_put
+    cmp -s "$local/big.bin" "$served/big_up_w.bin" && cmp -s "$local/big.bin" "$served/big_up_c.bin" ||
+      { echo "wysłany plik różni się od oryginału" >&2; exit 1; }
+    rm -f "$served/big_up_w.bin" "$served/big_up_c.bin"
+  fi
 
-  w=$(best_time ours_small_get "$ours")
-  c=$(best_time curl -sS "${auth[@]}" "${theirs[@]}" "$url/small/f[0000-$last].bin" -o "$local/got_c/f#1.bin")
-  cmp -s "$served/small/f0000.bin" "$local/got_w/f0000.bin" && cmp -s "$served/small/f$last.bin" "$local/got_c/f$last.bin" ||
-    { echo "pobrany mały plik różni się od oryginału" >&2; exit 1; }
-  row "get ${small_count} x ${small_kb} KB" "$w" "$c"
+  if [ "$only" != big ]; then
+    pair_row "get ${small_count} x ${small_kb} KB" ours_small_get_mode curl_small_get
+    cmp -s "$served/small/f0000.bin" "$local/got_w/f0000.bin" && cmp -s "$served/small/f$last.bin" "$local/got_c/f$last.bin" ||
+      { echo "pobrany mały plik różni się od oryginału" >&2; exit 1; }
 
-  w=$(best_time ours_small_put "$ours")
-  c=$(best_time curl -sS "${auth[@]}" "${theirs[@]}" -T "$local/small/f[0000-$last].bin" "$url/up_small_c/")
-  cmp -s "$local/small/f$last.bin" "$served/up_small_w/f$last.bin" && cmp -s "$local/small/f$last.bin" "$served/up_small_c/f$last.bin" ||
-    { echo "wysłany mały plik różni się od oryginału" >&2; exit 1; }
-  row "put ${small_count} x ${small_kb} KB" "$w" "$c"
+    pair_row "put ${small_count} x ${small_kb} KB" ours_small_put_mode curl_small_put
+    cmp -s "$local/small/f$last.bin" "$served/up_small_w/f$last.bin" && cmp -s "$local/small/f$last.bin" "$served/up_small_c/f$last.bin" ||
+      { echo "wysłany mały plik różni się od oryginału" >&2; exit 1; }
+  fi
 done

@@ -48,6 +48,7 @@ enum class FtpRequest : int {
     Mkd = 21,
     Pwd = 31,
     CdUp = 33,
+    Rename = 40, // RNFR, then RNTO
 };
 
 class FtpClient : public QObject {
@@ -67,6 +68,7 @@ public:
     std::string hostDirName;  // the directory for cwd
     std::string hostFileName; // the name for size, mkd, dele, get, put and the argument of dir
     QString localFileName;    // written by dir and get, read by put
+    std::string renameTo;     // the new name for rename
     // The limit of a blocking wait; every progress notice moves the deadline this far ahead.
     std::chrono::milliseconds timeout{std::chrono::seconds(15)};
     // Data connections opened by the client (EPSV, falling back to PASV) instead of by the
@@ -104,6 +106,8 @@ public:
     bool mkd();
     bool size();
     bool dele();
+    // "RNFR " and hostFileName (answered 350), then "RNTO " and renameTo.
+    bool rename();
     // Dir and Get replace localFileName only when the transfer succeeds; after a failure the
     // earlier file is as it was.
     bool dir(); // LIST, or "LIST " and hostFileName when that is not empty
@@ -122,6 +126,7 @@ private:
         Simple,
         Quit,
         Type,
+        RenameFrom,
         DataSetup, // PORT, EPRT, EPSV or PASV
         TransferStart,
         TransferFinal,

@@ -7,11 +7,12 @@ namespace wertan::test {
 // ---------------------------------------------------------------------------------------------
 // pyftpdlib
 
-PyFtpServer::PyFtpServer(const QString& root, const QString& host) {
+PyFtpServer::PyFtpServer(const QString& root, const QString& host, const QStringList& faults) {
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(QStringLiteral("/usr/bin/python3"),
-                   {QStringLiteral(WERTAN_FTP_TEST_DIR "/ftp_test_server.py"), QStringLiteral("--root"), root,
-                    QStringLiteral("--host"), host});
+                   QStringList{QStringLiteral(WERTAN_FTP_TEST_DIR "/ftp_test_server.py"),
+                               QStringLiteral("--root"), root, QStringLiteral("--host"), host} +
+                       faults);
     if (!process_.waitForStarted(10000)) {
         error_ = QStringLiteral("nie można uruchomić /usr/bin/python3: ") + process_.errorString();
         return;

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -16,10 +17,12 @@
 namespace wertan::test {
 
 // pyftpdlib serving a folder on loopback (127.0.0.1 unless told otherwise) at a free port, run by Debian's
-// /usr/bin/python3. Users: "wertan" with password "tajne"; "bezhasla", logged in at USER.
+// /usr/bin/python3. Users: "wertan" with password "tajne"; "bezhasla", logged in at USER. Faults
+// are the server script's options ("--no-rename", "--read-only", "sub", "--drop-stor-after", "1000").
 class PyFtpServer {
 public:
-    explicit PyFtpServer(const QString& root, const QString& host = QStringLiteral("127.0.0.1"));
+    explicit PyFtpServer(const QString& root, const QString& host = QStringLiteral("127.0.0.1"),
+                         const QStringList& faults = {});
     ~PyFtpServer();
     PyFtpServer(const PyFtpServer&) = delete;
     PyFtpServer& operator=(const PyFtpServer&) = delete;

@@ -3,6 +3,7 @@
 // settings store in a temporary INI file.
 #include "editor/ui/code_editor.h"
 #include "editor/ui/editor_environment.h"
+#include "ftp/ftp_options.h"
 #include "platform/keyboard_toggles.h"
 #include "platform/scripted/scripted_launcher.h"
 #include "platform/scripted/scripted_prompts.h"
@@ -93,6 +94,12 @@ protected:
             dir.write(
                 QStringLiteral("program/config/prog.dat2"),
                 QByteArray::fromStdString(encodeProgramOptions(recordFromForm(initialProgramOptionsForm()))));
+        // The FTP files as after a first start: no sites, the default options.
+        if (!QFile::exists(target + QStringLiteral("/data/sftp.dat2")))
+            dir.write(QStringLiteral("program/data/sftp.dat2"), QByteArray());
+        if (!QFile::exists(target + QStringLiteral("/config/ftp.dat2")))
+            dir.write(QStringLiteral("program/config/ftp.dat2"),
+                      QByteArray::fromStdString(ftp::encodeOptions(ftp::FtpOptions{})));
         return target;
     }
 };

@@ -334,6 +334,11 @@ DocumentPage* DocumentWorkspace::openDocument(const QString& path, const QString
     return p;
 }
 
+bool DocumentWorkspace::writeActiveDocumentTo(const QString& path) {
+    DocumentPage* p = activePage();
+    return p && writeDocument(p, path, true);
+}
+
 bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool askAboutLostCharacters) {
     // The text goes back in the document's own encoding with the line ends it holds: a file that
     // was not edited is written byte for byte as it was read.

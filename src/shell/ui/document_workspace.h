@@ -78,6 +78,9 @@ public:
     // Saves the active document; false when it was not written (cancelled or failed).
     bool saveDocument();
     bool saveDocumentAs();
+    // Writes the active document's text to a file as a save does (its encoding and line ends,
+    // the question about characters its encoding cannot hold), without changing the document.
+    bool writeActiveDocumentTo(const QString& path);
     // Closes the active document after asking about unsaved changes; false when it stays open.
     bool closeDocument();
     void closeActive();

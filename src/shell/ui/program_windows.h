@@ -13,4 +13,8 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments);
 // The HTML generators: table, form elements, document type, META, font, and the colour command.
 void createGeneratorsWindows(MainWindow& main);
 
+// The FTP site list and options, the remote browser and its commands; remote documents are
+// stored back through it.
+void createFtpWindows(MainWindow& main);
+
 } // namespace wertan
