@@ -13,4 +13,8 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments);
 // The HTML generators: table, form elements, document type, META, font, and the colour command.
 void createGeneratorsWindows(MainWindow& main);
 
+// The project windows: new project, directories, insert directory, add and remove file, project
+// files; the project commands and the workspace's project hooks.
+void createProjectsWindows(MainWindow& main);
+
 } // namespace wertan
