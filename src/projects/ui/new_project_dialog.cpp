@@ -136,7 +136,6 @@ void NewProjectDialog::browseDirectory() {
 }
 
 void NewProjectDialog::showDirectories() {
-    preparedDirs_.clear();
     dirs_.openFor(&preparedDirs_, newProjectDirectory(input(), settings_.documentRoot));
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The dialog "Nowy projekt": the project's name, and its directory under the server's document root
 // or anywhere else. "&OK" creates the project (project.h); "&Inne katalogii projektu..." prepares
-// the new project's directory list, which the new project takes on "&OK" and which is dropped on
-// "&Anuluj", so the open project is not touched until then.
+// the new project's directory list (empty each time the dialog is shown), which the new project takes
+// on "&OK" and which is dropped on "&Anuluj", so the open project is not touched until then.
 #include "projects/project.h"
 
 #include <QDialog>

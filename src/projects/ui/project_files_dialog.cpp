@@ -72,8 +72,10 @@ ProjectFilesDialog::ProjectFilesDialog(Project& project, Prompts& prompts, Actio
     (new QHBoxLayout(moveGroup_))->addWidget(targetDir_);
 
     auto* side = new QVBoxLayout;
-    for (QPushButton* b : {add_, remove_, directories_, rename_, move_, open_})
+    for (QPushButton* b : {add_, remove_, directories_, rename_, move_, open_}) {
+        b->setMinimumWidth(b->sizeHint().width() + 12); // room for the text beside the picture
         side->addWidget(b);
+    }
     side->addStretch(1);
     auto* upper = new QHBoxLayout;
     upper->addWidget(list_, 1);
