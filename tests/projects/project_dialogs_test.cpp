@@ -170,6 +170,8 @@ TEST_F(ProjectDialogsTest, AUserBuildsAProjectClosesItAndOpensItAgain) {
               siteBytes + "/strony/start.php3\r\n" + siteBytes + "/inc/menu.inc\r\n" + siteBytes +
                   "/inc/style.inc\r\n" + siteBytes + "/inc/menu.php3\r\n" + siteBytes + "/img/logo.gif\r\n");
     EXPECT_TRUE(prompts.unexpected().isEmpty()) << prompts.unexpected().join(", ").toStdString();
+    EXPECT_TRUE(prompts.askedTexts(AskedPrompt::Kind::Message).isEmpty());
+    EXPECT_TRUE(prompts.askedTexts(AskedPrompt::Kind::Error).isEmpty());
 }
 
 TEST_F(ProjectDialogsTest, NewProjectInTheRootOrElsewhere) {

@@ -29,8 +29,8 @@ const QString kSourceFilter =
 
 AddFileDialog::AddFileDialog(const Project& project, Prompts& prompts, ProjectDirsDialog& dirs,
                              AddFunction add, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), project_(project), prompts_(prompts),
-      dirs_(dirs), addFunction_(std::move(add)) {
+    : QDialog(parent, Qt::Dialog), project_(project), prompts_(prompts), dirs_(dirs),
+      addFunction_(std::move(add)) {
     setObjectName(QStringLiteral("FormAddFileToProjekt"));
     setWindowTitle(QStringLiteral("Dodaj plik do projektu"));
 

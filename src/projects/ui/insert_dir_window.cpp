@@ -12,8 +12,7 @@ namespace wertan {
 
 InsertDirWindow::InsertDirWindow(const Project& project, std::function<void(const QString&)> insertText,
                                  QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), project_(project),
-      insertText_(std::move(insertText)) {
+    : QWidget(parent, Qt::Tool), project_(project), insertText_(std::move(insertText)) {
     setObjectName(QStringLiteral("FormInsertDir"));
     setWindowTitle(QStringLiteral("Wstaw katalog"));
     list_ = new QComboBox(this);

@@ -31,9 +31,8 @@ QString defaultOtherProjectDirectory() {
 NewProjectDialog::NewProjectDialog(Project& project, const ShellSettings& settings, Prompts& prompts,
                                    ProjectDirsDialog& dirs, std::function<bool()> leaveOpenProject,
                                    std::function<void()> created, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), project_(project), settings_(settings),
-      prompts_(prompts), dirs_(dirs), leaveOpenProject_(std::move(leaveOpenProject)),
-      created_(std::move(created)) {
+    : QDialog(parent, Qt::Dialog), project_(project), settings_(settings), prompts_(prompts), dirs_(dirs),
+      leaveOpenProject_(std::move(leaveOpenProject)), created_(std::move(created)) {
     setObjectName(QStringLiteral("FormNewProjektOptions"));
     setWindowTitle(QStringLiteral("Nowy projekt"));
 

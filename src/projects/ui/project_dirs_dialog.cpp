@@ -19,7 +19,7 @@ using projects_ui::button;
 using projects_ui::setHint;
 
 ProjectDirsDialog::ProjectDirsDialog(Project& project, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), project_(project) {
+    : QDialog(parent, Qt::Dialog), project_(project) {
     setObjectName(QStringLiteral("FormProjDirs"));
     setWindowTitle(QStringLiteral("Katalogi projektu"));
     resize(420, 360);

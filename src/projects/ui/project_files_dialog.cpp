@@ -20,8 +20,7 @@ using projects_ui::button;
 using projects_ui::setHint;
 
 ProjectFilesDialog::ProjectFilesDialog(Project& project, Prompts& prompts, Actions actions, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), project_(project), prompts_(prompts),
-      actions_(std::move(actions)) {
+    : QDialog(parent, Qt::Dialog), project_(project), prompts_(prompts), actions_(std::move(actions)) {
     setObjectName(QStringLiteral("FormProjFiles"));
     setWindowTitle(QStringLiteral("Pliki projektu"));
     setSizeGripEnabled(true);

@@ -23,7 +23,7 @@ QString RemoveFileDialog::openInTabWarning() {
 
 RemoveFileDialog::RemoveFileDialog(Project& project, Prompts& prompts,
                                    std::function<bool(const QString&)> isOpenInTab, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), project_(project), prompts_(prompts),
+    : QDialog(parent, Qt::Dialog), project_(project), prompts_(prompts),
       isOpenInTab_(std::move(isOpenInTab)) {
     setObjectName(QStringLiteral("FormRemoveFileFromProjekt"));
     setWindowTitle(QStringLiteral("Usuń plik z projektu"));
