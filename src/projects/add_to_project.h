@@ -35,7 +35,9 @@ struct AddToProjectRequest {
     // The target directory: a directory entry of the project (relative to `projectDir`) or an
     // absolute directory.
     QString dir;
-    // The file to add: an absolute path, or a path inside `libraryDir`.
+    // The file to add: an absolute path, or a path inside `libraryDir`. A path relative to the
+    // program directory (as the class catalogue stores "zklib\name\file") is made absolute by the
+    // caller first.
     QString source;
     bool followAttachments = true;
     // The open project's directory; the base of a relative `dir`.

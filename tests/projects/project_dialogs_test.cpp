@@ -1,5 +1,4 @@
 // The project commands and dialogs through the real main window, as a user works with them.
-#include "main_window_harness.h"
 #include "projects/add_to_project.h"
 #include "projects/ui/add_file_dialog.h"
 #include "projects/ui/insert_dir_window.h"
@@ -8,6 +7,7 @@
 #include "projects/ui/project_files_dialog.h"
 #include "projects/ui/project_windows.h"
 #include "projects/ui/remove_file_dialog.h"
+#include "shell/main_window_harness.h"
 
 #include <QCheckBox>
 #include <QComboBox>

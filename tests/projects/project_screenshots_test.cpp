@@ -1,6 +1,5 @@
 // Pictures of the project dialogs for docs/screenshots. Runs only when WERTAN_SCREENSHOT_DIR names
 // the folder to write them to.
-#include "main_window_harness.h"
 #include "projects/ui/add_file_dialog.h"
 #include "projects/ui/insert_dir_window.h"
 #include "projects/ui/new_project_dialog.h"
@@ -8,6 +7,7 @@
 #include "projects/ui/project_files_dialog.h"
 #include "projects/ui/project_windows.h"
 #include "projects/ui/remove_file_dialog.h"
+#include "shell/main_window_harness.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -49,6 +49,7 @@ public:
     static ProjectWindows* of(QObject* parent);
 
     Project& project() { return project_; }
+    const Project& project() const { return project_; }
 
     // "Nowy &Projekt": the new-project dialog, modal.
     void newProject();
