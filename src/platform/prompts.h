@@ -39,6 +39,11 @@ public:
     // The application's standard error box.
     virtual void error(const QString& text) = 0;
     virtual Answer confirm(const QString& text, Buttons buttons) = 0;
+    // A confirmation whose box carries its own caption instead of the program's name.
+    virtual Answer confirmWithCaption(const QString& caption, const QString& text, Buttons buttons) {
+        (void)caption;
+        return confirm(text, buttons);
+    }
     // Empty when the user cancels.
     virtual QStringList openFiles(const FileDialogRequest& request) = 0;
     virtual QString saveFile(const FileDialogRequest& request) = 0;

@@ -6,6 +6,7 @@
 #include "generators/ui/meta_dialog.h"
 #include "generators/ui/table_generator_dialog.h"
 #include "generators/ui/value_grid_editor.h"
+#include "projects/ui/project_windows.h"
 #include "shell/main_window_harness.h"
 #include "text/win1250.h"
 
@@ -327,11 +328,13 @@ TEST_F(GeneratorDialogs, TableRefusesCountsThatAreNotWholeNumbersAndInsertsNothi
 }
 
 TEST_F(GeneratorDialogs, TableUnitsColourPictureAndAttachmentList) {
-    window->settings().documentRoot = dir.file(QStringLiteral("public_html"));
+    // The attachment list holds the open project's directories.
+    QStringList& projectDirs = ProjectWindows::of(window.get())->project().directories();
+    projectDirs = QStringList{QStringLiteral("img"), QStringLiteral("inc")};
     clickHtmlButton("BtnHTML_Table");
     auto* table = dialog<TableGeneratorDialog>();
     // The attachment list is filled when the dialog is shown and stays off with its box.
-    EXPECT_EQ(entries(table->attachmentPathBox()), QStringList({dir.file(QStringLiteral("public_html"))}));
+    EXPECT_EQ(entries(table->attachmentPathBox()), QStringList({"img", "inc"}));
     EXPECT_FALSE(table->attachmentPathBox()->isEnabled());
     table->attachmentBox()->setChecked(true);
     EXPECT_TRUE(table->attachmentPathBox()->isEnabled());
@@ -370,9 +373,9 @@ TEST_F(GeneratorDialogs, TableUnitsColourPictureAndAttachmentList) {
               "\r\n<tr>\r\n<td> </td>\r\n</tr>\r\n</table>");
 
     // Opened again: everything as left; the list is filled anew from the directories of now.
-    window->settings().documentRoot = dir.file(QStringLiteral("www"));
+    projectDirs = QStringList{QStringLiteral("css")};
     clickHtmlButton("BtnHTML_Table");
-    EXPECT_EQ(entries(table->attachmentPathBox()), QStringList({dir.file(QStringLiteral("www"))}));
+    EXPECT_EQ(entries(table->attachmentPathBox()), QStringList({"css"}));
     EXPECT_EQ(table->widthUnitButton()->text(), QStringLiteral("%"));
     EXPECT_EQ(table->widthBox()->value(), 100);
     EXPECT_TRUE(table->attachmentBox()->isChecked());

@@ -33,9 +33,13 @@ void QtPrompts::message(const QString& text) { QMessageBox::information(parent_,
 void QtPrompts::error(const QString& text) { QMessageBox::critical(parent_, caption(), text); }
 
 Answer QtPrompts::confirm(const QString& text, Buttons buttons) {
+    return confirmWithCaption(caption(), text, buttons);
+}
+
+Answer QtPrompts::confirmWithCaption(const QString& title, const QString& text, Buttons buttons) {
     const auto set = buttons == Buttons::YesNoCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
                                                      : QMessageBox::Yes | QMessageBox::No;
-    switch (QMessageBox::question(parent_, caption(), text, set)) {
+    switch (QMessageBox::question(parent_, title, text, set)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:

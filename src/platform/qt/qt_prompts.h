@@ -12,6 +12,7 @@ public:
     void message(const QString& text) override;
     void error(const QString& text) override;
     Answer confirm(const QString& text, Buttons buttons) override;
+    Answer confirmWithCaption(const QString& caption, const QString& text, Buttons buttons) override;
     QStringList openFiles(const FileDialogRequest& request) override;
     QString saveFile(const FileDialogRequest& request) override;
     QString chooseFolder(const QString& title, const QString& start) override;

@@ -29,6 +29,7 @@ void ScriptedPrompts::clear() {
     replies_.clear();
     asked_.clear();
     unexpected_.clear();
+    confirmCaptions_.clear();
 }
 
 void ScriptedPrompts::message(const QString& text) { asked_.push_back({AskedPrompt::Kind::Message, text, {}, {}}); }
@@ -38,6 +39,11 @@ void ScriptedPrompts::error(const QString& text) { asked_.push_back({AskedPrompt
 Answer ScriptedPrompts::confirm(const QString& text, Buttons buttons) {
     asked_.push_back({AskedPrompt::Kind::Confirm, text, {}, buttons});
     return take<Answer>(text).value_or(Answer::Cancel);
+}
+
+Answer ScriptedPrompts::confirmWithCaption(const QString& caption, const QString& text, Buttons buttons) {
+    confirmCaptions_ << caption;
+    return confirm(text, buttons);
 }
 
 QStringList ScriptedPrompts::openFiles(const FileDialogRequest& request) {

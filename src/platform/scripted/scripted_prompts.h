@@ -35,12 +35,15 @@ public:
     // Texts of the asked questions of one kind, in order.
     QStringList askedTexts(AskedPrompt::Kind kind) const;
     const QStringList& unexpected() const { return unexpected_; }
+    // The captions of the confirmations asked with their own caption, in order.
+    const QStringList& confirmCaptions() const { return confirmCaptions_; }
     bool allAnswersUsed() const { return replies_.empty(); }
     void clear();
 
     void message(const QString& text) override;
     void error(const QString& text) override;
     Answer confirm(const QString& text, Buttons buttons) override;
+    Answer confirmWithCaption(const QString& caption, const QString& text, Buttons buttons) override;
     QStringList openFiles(const FileDialogRequest& request) override;
     QString saveFile(const FileDialogRequest& request) override;
     QString chooseFolder(const QString& title, const QString& start) override;
@@ -54,6 +57,7 @@ private:
     std::deque<Reply> replies_;
     std::vector<AskedPrompt> asked_;
     QStringList unexpected_;
+    QStringList confirmCaptions_;
 };
 
 } // namespace wertan

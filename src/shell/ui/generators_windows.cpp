@@ -6,6 +6,7 @@
 #include "generators/ui/meta_dialog.h"
 #include "generators/ui/table_generator_dialog.h"
 #include "platform/prompts.h"
+#include "projects/ui/project_windows.h"
 #include "shell/ui/document_workspace.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/program_windows.h"
@@ -24,10 +25,14 @@ void createGeneratorsWindows(MainWindow& main) {
                                  [&workspace](const std::string& text) { workspace.insertText(text); },
                                  [&settings] { return settings.lowerCaseTags; }};
 
-    // The table's attachment paths: the project's directories; until projects keep their own
-    // list, the document root's folder.
+    // The table's attachment paths: the open project's directories as they are when it is shown.
     auto* table = new TableGeneratorDialog(
-        output, prompts, [&settings] { return QStringList{settings.documentRoot}; }, &main);
+        output, prompts,
+        [&main] {
+            const ProjectWindows* projects = ProjectWindows::of(&main);
+            return projects ? projects->project().directories() : QStringList{};
+        },
+        &main);
     main.setCommandHandler(QStringLiteral("BtnHTML_Table"), [table] { table->showDialog(); });
 
     const std::pair<const char*, GeneratorDialog*> formDialogs[] = {

@@ -58,6 +58,9 @@ public:
     // The activation step (splitter colour, docking side, project commands).
     void activationStep();
     void deactivationStep();
+    // Enables the project menu, its two file commands and the project tool buttons exactly while a
+    // project is open.
+    void applyProjectCommandState();
     // Refreshes the Insert, Caps Lock and Num Lock panels.
     void refreshKeyboardPanels();
     // Runs what the program does when it is idle.
@@ -102,7 +105,6 @@ private:
     void placeDocumentListButton();
     void syncHighlighterMenu();
     void checkHighlighter(ColouringKind kind);
-    void applyProjectCommandState();
     void editorClipboard(const char* slot);
     // Hands the keyboard to the active document when a button or tab bar holds it.
     void keepKeyboardInDocument();

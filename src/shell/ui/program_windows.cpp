@@ -91,6 +91,8 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments) {
     // file dialogs, go to line, document type, META, functions, font, class dialogs, about,
     // template preprocessing, program options, editor options, self-test, mini browser, FTP
     // windows, class wizard, reopen list, clipboard view. Windows of parts not built yet are absent.
+    // The project windows hold the open project, which later windows read, so they come first.
+    createProjectsWindows(main);
     // The generators' windows keep nothing outside themselves, so they are made together.
     createGeneratorsWindows(main);
     createGotoLine(main);

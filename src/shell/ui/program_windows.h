@@ -16,5 +16,8 @@ void createGeneratorsWindows(MainWindow& main);
 // The FTP site list and options, the remote browser and its commands; remote documents are
 // stored back through it.
 void createFtpWindows(MainWindow& main);
+// The project windows: new project, directories, insert directory, add and remove file, project
+// files; the project commands and the workspace's project hooks.
+void createProjectsWindows(MainWindow& main);
 
 } // namespace wertan

@@ -1,0 +1,5 @@
+<?php
+// #zkfile(Menu.INC)
+#ZKFILE(x.inc) (y)
+#zkfile(open
+?>
