@@ -96,6 +96,7 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments) {
     createGotoLine(main);
     createProgramOptions(main);
     createEditorOptions(main, arguments);
+    createSelfTestWindows(main);
     createReopenList(main);
     createClipboardView(main);
 }

@@ -13,4 +13,7 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments);
 // The HTML generators: table, form elements, document type, META, font, and the colour command.
 void createGeneratorsWindows(MainWindow& main);
 
+// The about box, and the self-test window, whose test runs as it is made.
+void createSelfTestWindows(MainWindow& main);
+
 } // namespace wertan
