@@ -33,7 +33,8 @@ SelfTestReport runSelfTest(const ProgramPaths& paths, const SelfTestFileCheck& e
         return false;
     };
     auto fixed = [&](const FixedRow& row) {
-        return check(row.relativePath, QString::fromUtf8(row.presentLabel), QString::fromUtf8(row.missingLabel),
+        return check(row.relativePath, QString::fromUtf8(row.presentLabel),
+                     QString::fromUtf8(row.missingLabel),
                      row.command ? QStringList{QString::fromLatin1(row.command)} : QStringList{});
     };
     auto companion = [&](const std::optional<SelfTestCompanion>& c) {
@@ -45,8 +46,8 @@ SelfTestReport runSelfTest(const ProgramPaths& paths, const SelfTestFileCheck& e
     fixed({kSelfTestHelpIndex, "Indeks pomocy:", "Brak indeksu pomocy:", "MenuHelp_Index"});
     companion(setup.gifAnimator);
     companion(setup.presentation);
-    if (!fixed({kSelfTestOptions, "Główny plik konfiguracyjny:", "Brak głównego pliku konfiguracyjnego!:",
-                nullptr})) {
+    if (!fixed({kSelfTestOptions,
+                "Główny plik konfiguracyjny:", "Brak głównego pliku konfiguracyjnego!:", nullptr})) {
         // The options file is written anew with its defaults; the line says only what happened.
         QString error;
         const bool restored = restore && restore(&error);
@@ -54,10 +55,10 @@ SelfTestReport runSelfTest(const ProgramPaths& paths, const SelfTestFileCheck& e
                                   : QStringLiteral("-- Przywrócenie ustawień domyślnych... Nie wykonano: ") +
                                         (error.isEmpty() ? QStringLiteral("brak zapisu.") : error));
     }
-    fixed({kSelfTestFunctions3, "Plik zawierający funkcje PHP3 ", "Brak pliku zawierającego funkcje PHP3: ",
-           nullptr});
-    fixed({kSelfTestFunctions4, "Plik zawierający funkcje PHP4 ", "Brak pliku zawierającego funkcje PHP4: ",
-           nullptr});
+    fixed({kSelfTestFunctions3, "Plik zawierający funkcje PHP3 ",
+           "Brak pliku zawierającego funkcje PHP3: ", nullptr});
+    fixed({kSelfTestFunctions4, "Plik zawierający funkcje PHP4 ",
+           "Brak pliku zawierającego funkcje PHP4: ", nullptr});
     return report;
 }
 

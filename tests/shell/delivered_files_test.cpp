@@ -10,8 +10,8 @@
 #include <QImageReader>
 #include <QRegularExpression>
 #include <functional>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace wertan {
 namespace {
@@ -142,20 +142,18 @@ QString classCatalogue(const QString&, const std::string& bytes) {
     return classes > 0 ? QString() : QStringLiteral("brak klas");
 }
 
-QString picture(const QString& path, const std::string&) {
-    return pictureHeader(path);
-}
-
 QString jpegPicture(const QString& path, const std::string& bytes) {
     if (bytes.size() < 3 || bytes.compare(0, 3, "\xFF\xD8\xFF") != 0) return QStringLiteral("to nie JPEG");
     return pictureHeader(path);
 }
 
 QString htmlPage(const QString&, const std::string& bytes) {
-    static const QRegularExpression start(QStringLiteral("<html[\\s>]"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression start(QStringLiteral("<html[\\s>]"),
+                                          QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression end(QStringLiteral("</html>"), QRegularExpression::CaseInsensitiveOption);
     const QString text = QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
-    if (!start.match(text).hasMatch() || !end.match(text).hasMatch()) return QStringLiteral("to nie strona HTML");
+    if (!start.match(text).hasMatch() || !end.match(text).hasMatch())
+        return QStringLiteral("to nie strona HTML");
     return {};
 }
 
@@ -202,9 +200,11 @@ TEST(DeliveredFiles, EveryFileReadAtStartUpIsStagedAndValid) {
 
 // The checks themselves find the faults they are there for.
 TEST(DeliveredFiles, ChecksRejectBrokenFiles) {
-    EXPECT_EQ(functionCatalogue({}, "#zksubtreebegin\r\n#zksubtreename(A)\r\nf()\r\n#zksubtreeend\r\n"), QString());
+    EXPECT_EQ(functionCatalogue({}, "#zksubtreebegin\r\n#zksubtreename(A)\r\nf()\r\n#zksubtreeend\r\n"),
+              QString());
     EXPECT_FALSE(functionCatalogue({}, "#zksubtreebegin\r\n#zksubtreename(A)\r\nf()\r\n").isEmpty());
-    EXPECT_FALSE(functionCatalogue({}, "#zksubtreebegin\r\n#zksubtreename(A)\nf()\r\n#zksubtreeend\r\n").isEmpty());
+    EXPECT_FALSE(
+        functionCatalogue({}, "#zksubtreebegin\r\n#zksubtreename(A)\nf()\r\n#zksubtreeend\r\n").isEmpty());
     EXPECT_FALSE(functionCatalogue({}, "").isEmpty());
     EXPECT_FALSE(htmlPage({}, "<p>bez nagłówka</p>").isEmpty());
     EXPECT_FALSE(jpegPicture({}, "GIF89a").isEmpty());

@@ -46,8 +46,8 @@ TEST_F(SelfTestWindowTest, FreshBuildPassesTheSelfTestWithoutAnyMessage) {
     ASSERT_EQ(lines.size(), 6) << lines.join(QLatin1Char('\n')).toStdString();
     for (const QString& line : lines)
         EXPECT_TRUE(line.endsWith(QStringLiteral(" - JEST"))) << line.toStdString();
-    EXPECT_EQ(lines[0], QStringLiteral("Główny plik pomocy:") + programFile(QStringLiteral("pomoc\\main.htm")) +
-                            QStringLiteral(" - JEST"));
+    EXPECT_EQ(lines[0], QStringLiteral("Główny plik pomocy:") +
+                            programFile(QStringLiteral("pomoc\\main.htm")) + QStringLiteral(" - JEST"));
     for (const char* name : {"MenuHelp_Main", "MenuHelp_Program", "MenuHelp_Index"})
         EXPECT_TRUE(enabled(name)) << name;
     EXPECT_TRUE(selfTest()->disabledCommands().isEmpty());
@@ -77,8 +77,10 @@ TEST_F(SelfTestWindowTest, MissingHelpPageDisablesItsCommandWhichStaysDisabledWh
     };
     const Case cases[] = {
         {QStringLiteral("pomoc/main.htm"), "MenuHelp_Main", QStringLiteral("Brak głównego pliku pomocy:"), 0},
-        {QStringLiteral("pomoc/pomoc/pomoc.htm"), "MenuHelp_Program", QStringLiteral("Brak pliku pomocy:"), 1},
-        {QStringLiteral("pomoc/pomoc/indeks.htm"), "MenuHelp_Index", QStringLiteral("Brak indeksu pomocy:"), 2},
+        {QStringLiteral("pomoc/pomoc/pomoc.htm"), "MenuHelp_Program", QStringLiteral("Brak pliku pomocy:"),
+         1},
+        {QStringLiteral("pomoc/pomoc/indeks.htm"), "MenuHelp_Index", QStringLiteral("Brak indeksu pomocy:"),
+         2},
     };
     detachHelpTree();
     for (const Case& c : cases) {
@@ -91,9 +93,10 @@ TEST_F(SelfTestWindowTest, MissingHelpPageDisablesItsCommandWhichStaysDisabledWh
         EXPECT_EQ(report()[c.line], c.missingLine + ProgramPaths(programDir).directory() +
                                         QString(c.page).replace(QLatin1Char('/'), QDir::separator()));
         EXPECT_FALSE(enabled(c.command));
-        if (c.line == 0)
+        if (c.line == 0) {
             EXPECT_EQ(helpStartPage(window->services().paths, enabled("MenuHelp_Main")),
                       programFile(QStringLiteral("pomoc\\pomoc\\pomoc.htm")));
+        }
 
         // The page comes back: "Start" reports it present, the command stays disabled.
         ASSERT_TRUE(QFile::link(target, page));

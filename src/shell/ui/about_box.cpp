@@ -23,7 +23,8 @@ QString jpegVersion() {
         .arg(n / 1000000)
         .arg(n / 1000 % 1000)
         .arg(n % 1000)
-        .arg(QString::number(JPEG_LIB_VERSION / 10) + QLatin1Char('.') + QString::number(JPEG_LIB_VERSION % 10));
+        .arg(QString::number(JPEG_LIB_VERSION / 10) + QLatin1Char('.') +
+             QString::number(JPEG_LIB_VERSION % 10));
 #else
     return QString::number(JPEG_LIB_VERSION / 10) + QLatin1Char('.') + QString::number(JPEG_LIB_VERSION % 10);
 #endif
