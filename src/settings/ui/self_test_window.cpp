@@ -41,7 +41,7 @@ SelfTestWindow::SelfTestWindow(ProgramPaths paths, Prompts& prompts, SelfTestSet
     connect(start_, &QPushButton::clicked, this, &SelfTestWindow::runTest);
     connect(save_, &QPushButton::clicked, this, &SelfTestWindow::saveReport);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    resize(560, 260);
+    resize(680, 260);
 }
 
 void SelfTestWindow::runTest() {
