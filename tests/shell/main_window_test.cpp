@@ -107,14 +107,16 @@ TEST_F(MainWindowTest, OtherMenusListTheirItems) {
                            "Podpowiedzi PHP||Wyłacza/wyłacza wyświetlanie opisów funkcji i procedur PHP.",
                            "Kodowanie znaków||Opcje dotyczące kodowania znaków."}));
     EXPECT_EQ(describe(window->menu(QStringLiteral("MenuView_Coding"))),
-              (QStringList{"Windows-1250|| (disabled)", "ISO-8859-2|| (disabled)", "Wszystkie na Windows-1250||",
-                           "Wszystkie na ISO-8859-2||", "-",
-                           "Dokument w UTF-8||Aktywny dokument będzie zapisywany w kodowaniu UTF-8 (zaznaczone: tak "
-                           "jest zapisany teraz).",
-                           "Dokument w Windows-1250||Aktywny dokument będzie zapisywany w kodowaniu Windows-1250 "
-                           "(zaznaczone: tak jest zapisany teraz).",
-                           "-", "Nowe dokumenty w UTF-8||Nowe dokumenty są zapisywane w kodowaniu UTF-8; wyłączone: "
-                           "w Windows-1250."}))
+              (QStringList{
+                  "Windows-1250|| (disabled)", "ISO-8859-2|| (disabled)", "Wszystkie na Windows-1250||",
+                  "Wszystkie na ISO-8859-2||", "-",
+                  "Dokument w UTF-8||Aktywny dokument będzie zapisywany w kodowaniu UTF-8 (zaznaczone: tak "
+                  "jest zapisany teraz).",
+                  "Dokument w Windows-1250||Aktywny dokument będzie zapisywany w kodowaniu Windows-1250 "
+                  "(zaznaczone: tak jest zapisany teraz).",
+                  "-",
+                  "Nowe dokumenty w UTF-8||Nowe dokumenty są zapisywane w kodowaniu UTF-8; wyłączone: "
+                  "w Windows-1250."}))
         << "the conversions of Windows-1250 bytes are off while the (UTF-8) starting document is active";
     EXPECT_EQ(describe(window->menu(QStringLiteral("MenuProject"))),
               (QStringList{"&Katalogii...||Otwiera okno zawierające katalogi projektu",
@@ -129,10 +131,11 @@ TEST_F(MainWindowTest, OtherMenusListTheirItems) {
                      "&Odśwież||Wczytuje ponownie zakładki z klasami."}));
     const QStringList tools = describe(window->menu(QStringLiteral("MenuTools")));
     ASSERT_EQ(tools.size(), 6);
-    EXPECT_EQ(tools.mid(1), (QStringList{"Kreator Class||Uruchamia kreator Class PHP.", "Opcje &Edytora...||",
-                                         "Opcje FTP...||Opcje umożliwiające skonfigurowanie FTP.",
-                                         "&Opcje...||Opcje umożliwiające skonfigurowanie ogólne programu.",
-                                         "Autotest programu||"}));
+    EXPECT_EQ(tools.mid(1),
+              (QStringList{"Kreator Class||Uruchamia kreator Class PHP.", "Opcje &Edytora...||",
+                           "Opcje FTP...||Opcje umożliwiające skonfigurowanie FTP.",
+                           "&Opcje...||Opcje umożliwiające skonfigurowanie ogólne programu.",
+                           "Autotest programu||Program sam sprawdza składniki wchodzące w skład programu"}));
     EXPECT_EQ(
         describe(window->menu(QStringLiteral("MenuServers_FTPCommands"))),
         (QStringList{
@@ -366,11 +369,11 @@ TEST_F(MainWindowTest, ExitWithNothingChangedClosesAndStoresTheLayout) {
 }
 
 TEST_F(MainWindowTest, CommandsOfLaterPartsSayTheyAreNotAvailable) {
-    run("MenuHelp_About");
+    run("MenuTools_ClassWizard");
     const QStringList messages = prompts.askedTexts(AskedPrompt::Kind::Message);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0],
-              QStringLiteral("Polecenie \"O programie\" nie jest jeszcze dostępne w tej wersji programu."));
+              QStringLiteral("Polecenie \"Kreator Class\" nie jest jeszcze dostępne w tej wersji programu."));
 }
 
 TEST_F(MainWindowTest, PhpVariablesMenuInsertsTheNameAtTheCaret) {

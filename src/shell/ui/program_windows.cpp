@@ -98,6 +98,7 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments) {
     createGotoLine(main);
     createProgramOptions(main);
     createEditorOptions(main, arguments);
+    createSelfTestWindows(main);
     createFtpWindows(main);
     createReopenList(main);
     createClipboardView(main);

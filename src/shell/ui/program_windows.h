@@ -19,5 +19,7 @@ void createFtpWindows(MainWindow& main);
 // The project windows: new project, directories, insert directory, add and remove file, project
 // files; the project commands and the workspace's project hooks.
 void createProjectsWindows(MainWindow& main);
+// The about box, and the self-test window, whose test runs as it is made.
+void createSelfTestWindows(MainWindow& main);
 
 } // namespace wertan
