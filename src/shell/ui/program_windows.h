@@ -13,4 +13,7 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments);
 // The HTML generators: table, form elements, document type, META, font, and the colour command.
 void createGeneratorsWindows(MainWindow& main);
 
+// The PHP hint window and the "Funkcje" window with the PHP 3 catalogue.
+void createCatalogueWindows(MainWindow& main);
+
 } // namespace wertan
