@@ -5,6 +5,8 @@
 #include "shell/main_window_harness.h"
 
 #include <QSignalSpy>
+#include <QSplitter>
+#include <QTest>
 #include <QTreeWidget>
 #include <QWebEngineView>
 
@@ -18,6 +20,7 @@ TEST_F(CatalogueScreenshots, Write) {
     ASSERT_FALSE(out.isEmpty());
     window->resize(1100, 700);
     window->show();
+    window->mainSplitter()->setSizes({330, 770});
     run("MenuInsert_Functions");
     auto* functions = window->findChild<FunctionsWindow*>();
     functions->tree()->topLevelItem(0)->setExpanded(true);

@@ -142,8 +142,11 @@ bool FunctionsWindow::loadCatalogue(PhpVersion version) {
     QList<QTreeWidgetItem*> groups;
     for (const CatalogueGroup& group : catalogueTree(catalogue, options_)) {
         auto* node = new QTreeWidgetItem(QStringList(text(group.title)));
-        for (const std::string& entry : group.entries)
-            node->addChild(new QTreeWidgetItem(QStringList(text(entry))));
+        for (const std::string& entry : group.entries) {
+            auto* item = new QTreeWidgetItem(QStringList(text(entry)));
+            item->setToolTip(0, item->text(0)); // long parameter lists do not fit the docked window
+            node->addChild(item);
+        }
         groups.append(node);
     }
     tree_->addTopLevelItems(groups);
