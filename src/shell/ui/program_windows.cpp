@@ -95,6 +95,7 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments) {
     createProjectsWindows(main);
     // The generators' windows keep nothing outside themselves, so they are made together.
     createGeneratorsWindows(main);
+    createCatalogueWindows(main);
     createGotoLine(main);
     createProgramOptions(main);
     createEditorOptions(main, arguments);

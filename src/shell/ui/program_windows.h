@@ -21,5 +21,7 @@ void createFtpWindows(MainWindow& main);
 void createProjectsWindows(MainWindow& main);
 // The about box, and the self-test window, whose test runs as it is made.
 void createSelfTestWindows(MainWindow& main);
+// The PHP hint window and the "Funkcje" window with the PHP 3 catalogue.
+void createCatalogueWindows(MainWindow& main);
 
 } // namespace wertan
