@@ -41,14 +41,12 @@ std::vector<std::string> splitTextLines(std::string_view text) {
         if (ch == '\r' || ch == '\n') {
             lines.push_back(current);
             current.clear();
-            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
+            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
         } else {
             current += ch;
         }
     }
-    if (!current.empty())
-        lines.push_back(current);
+    if (!current.empty()) lines.push_back(current);
     return lines;
 }
 
@@ -57,15 +55,13 @@ bool convertInteger(std::string_view text, long long* value) {
     while (i < text.size() && text[i] == ' ')
         ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        negative = text[i++] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     int base = 10;
     if (i < text.size() && text[i] == '$') {
         base = 16;
         ++i;
     }
-    if (i >= text.size())
-        return false;
+    if (i >= text.size()) return false;
     long long result = 0;
     for (; i < text.size(); ++i) {
         const int ch = std::tolower(static_cast<unsigned char>(text[i]));
@@ -77,13 +73,10 @@ bool convertInteger(std::string_view text, long long* value) {
         else
             return false;
         result = result * base + digit;
-        if (result > static_cast<long long>(INT_MAX) + 1)
-            return false;
+        if (result > static_cast<long long>(INT_MAX) + 1) return false;
     }
-    if (negative)
-        result = -result;
-    if (result > INT_MAX || result < INT_MIN)
-        return false;
+    if (negative) result = -result;
+    if (result > INT_MAX || result < INT_MIN) return false;
     *value = result;
     return true;
 }

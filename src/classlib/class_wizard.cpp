@@ -53,8 +53,7 @@ std::vector<std::string> classWizardLines(const ClassWizardOptions& o) {
     const std::string blank = " ";
     const std::string dashes = "//--------------------------------";
     auto putDashes = [&] {
-        if (o.separatorLines)
-            lines.push_back(dashes);
+        if (o.separatorLines) lines.push_back(dashes);
     };
     auto heading = [&](const std::string& text) {
         if (o.elementComments) {
@@ -65,15 +64,11 @@ std::vector<std::string> classWizardLines(const ClassWizardOptions& o) {
 
     putDashes();
     std::string head = "class " + o.className;
-    if (o.withBaseClass)
-        head += " extends " + o.baseClass;
+    if (o.withBaseClass) head += " extends " + o.baseClass;
     lines.push_back(head + " {");
-    if (o.withVersion)
-        lines.push_back("// Wersja: " + o.version);
-    if (o.withAuthor)
-        lines.push_back("// Autor:  " + o.author);
-    if (o.withEmail)
-        lines.push_back("// E-mail: " + o.email);
+    if (o.withVersion) lines.push_back("// Wersja: " + o.version);
+    if (o.withAuthor) lines.push_back("// Autor:  " + o.author);
+    if (o.withEmail) lines.push_back("// E-mail: " + o.email);
     if (o.withDescription)
         for (const std::string& line : o.descriptionLines)
             lines.push_back("// " + line);
@@ -82,11 +77,9 @@ std::vector<std::string> classWizardLines(const ClassWizardOptions& o) {
         heading("//--- Zmienne:");
         for (const WizardVariable& v : o.variableRows) {
             std::string line = " var " + v.name;
-            if (given(v.value))
-                line += " = " + v.value;
+            if (given(v.value)) line += " = " + v.value;
             line += ";";
-            if (o.variableComments && given(v.comment))
-                line += " # " + v.comment;
+            if (o.variableComments && given(v.comment)) line += " # " + v.comment;
             lines.push_back(line);
         }
     }
@@ -96,11 +89,9 @@ std::vector<std::string> classWizardLines(const ClassWizardOptions& o) {
         std::string parameters;
         for (std::size_t i = 0; i < o.variableRows.size(); ++i) {
             const WizardVariable& v = o.variableRows[i];
-            if (i > 0)
-                parameters += ",";
+            if (i > 0) parameters += ",";
             parameters += v.name;
-            if (given(v.value))
-                parameters += " = " + v.value;
+            if (given(v.value)) parameters += " = " + v.value;
         }
         lines.push_back(" function " + o.className + "(" + parameters + "){");
         lines.push_back(blank);
@@ -113,8 +104,7 @@ std::vector<std::string> classWizardLines(const ClassWizardOptions& o) {
         for (const WizardFunction& f : o.functionRows) {
             putDashes();
             lines.push_back(" function " + f.name + "(" + f.parameters + "){");
-            if (o.functionComments)
-                lines.push_back("// " + f.comment);
+            if (o.functionComments) lines.push_back("// " + f.comment);
             lines.push_back(blank);
             lines.push_back(" }");
             lines.push_back(blank);
@@ -124,8 +114,7 @@ std::vector<std::string> classWizardLines(const ClassWizardOptions& o) {
     if (o.setter) {
         putDashes();
         if (o.elementComments) {
-            if (!o.separatorLines)
-                lines.push_back(blank);
+            if (!o.separatorLines) lines.push_back(blank);
             lines.push_back(utf8ToWin1250("//--- Funckja usawiająca wartości"));
         }
         lines.push_back(" function Set($what,$value){");

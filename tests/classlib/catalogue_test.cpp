@@ -17,7 +17,8 @@ std::string w(const char* utf8) {
 
 std::vector<ClassTab> twoTabs() {
     return {
-        {w("Główna"), {{"koszyk", "zklib\\koszyk\\koszyk.php", "data\\classes\\koszyk\\koszyk.bmp", ClassType::Ordinary}}},
+        {w("Główna"),
+         {{"koszyk", "zklib\\koszyk\\koszyk.php", "data\\classes\\koszyk\\koszyk.bmp", ClassType::Ordinary}}},
         {"Inne",
          {{"a", "zklib\\a\\a.php", "data\\classes\\a\\a.bmp", ClassType::Attachment},
           {"b", "c:\\b\\b.php", "data\\classes\\b\\b.bmp", ClassType::Ordinary}}},
@@ -27,27 +28,28 @@ std::vector<ClassTab> twoTabs() {
 
 TEST(ClassCatalogue, WritesTheFixedLayoutAndReadsItBack) {
     const std::string bytes = writeCatalogue(twoTabs(), "/opt/wertan/data\\classes\\class.cls");
-    const std::string expected = w("// Plik klas, modyfikować tylko w ostateczności\r\n"
-                                   "// Więcej informacji o budowie tego pliku można znaleźć w pomocy\r\n"
-                                   "// Lokalizacja pliku\r\n"
-                                   "/opt/wertan/data\\classes\\class.cls\r\n"
-                                   "// Wersja klas: 1.0 z 1.03.2000\r\n"
-                                   "// Liczba zakładek:\r\n"
-                                   "2\r\n"
-                                   "// Nazwa zakładki:\r\n"
-                                   "Główna\r\n"
-                                   "// Liczna klas na zakładce:\r\n"
-                                   "1\r\n"
-                                   "// Dane klas (Nazwa/plik/ikona)\r\n"
-                                   "koszyk\r\nzklib\\koszyk\\koszyk.php\r\ndata\\classes\\koszyk\\koszyk.bmp\r\nzwykły\r\n"
-                                   "// Nazwa zakładki:\r\n"
-                                   "Inne\r\n"
-                                   "// Liczna klas na zakładce:\r\n"
-                                   "2\r\n"
-                                   "// Dane klas (Nazwa/plik/ikona)\r\n"
-                                   "a\r\nzklib\\a\\a.php\r\ndata\\classes\\a\\a.bmp\r\nzałącznik\r\n"
-                                   "b\r\nc:\\b\\b.php\r\ndata\\classes\\b\\b.bmp\r\nzwykły\r\n"
-                                   "// Koniec pliku (Poniżej można wstawiać komentarze)\r\n");
+    const std::string expected =
+        w("// Plik klas, modyfikować tylko w ostateczności\r\n"
+          "// Więcej informacji o budowie tego pliku można znaleźć w pomocy\r\n"
+          "// Lokalizacja pliku\r\n"
+          "/opt/wertan/data\\classes\\class.cls\r\n"
+          "// Wersja klas: 1.0 z 1.03.2000\r\n"
+          "// Liczba zakładek:\r\n"
+          "2\r\n"
+          "// Nazwa zakładki:\r\n"
+          "Główna\r\n"
+          "// Liczna klas na zakładce:\r\n"
+          "1\r\n"
+          "// Dane klas (Nazwa/plik/ikona)\r\n"
+          "koszyk\r\nzklib\\koszyk\\koszyk.php\r\ndata\\classes\\koszyk\\koszyk.bmp\r\nzwykły\r\n"
+          "// Nazwa zakładki:\r\n"
+          "Inne\r\n"
+          "// Liczna klas na zakładce:\r\n"
+          "2\r\n"
+          "// Dane klas (Nazwa/plik/ikona)\r\n"
+          "a\r\nzklib\\a\\a.php\r\ndata\\classes\\a\\a.bmp\r\nzałącznik\r\n"
+          "b\r\nc:\\b\\b.php\r\ndata\\classes\\b\\b.bmp\r\nzwykły\r\n"
+          "// Koniec pliku (Poniżej można wstawiać komentarze)\r\n");
     EXPECT_EQ(bytes, expected);
     const CatalogueReadResult read = readCatalogue(bytes);
     ASSERT_TRUE(read.ok) << read.error;
@@ -82,7 +84,8 @@ TEST(ClassCatalogue, TypeWords) {
         ClassType type;
     } cases[] = {
         {"załącznik", ClassType::Attachment},
-        {"Załącznik", ClassType::Attachment}, // only the first letter a capital: ASCII, folded
+        {"Załącznik", ClassType::Attachment}, // only the first letter a
+                                              // capital: ASCII, folded
         {"ZAŁĄCZNIK", ClassType::Ordinary},   // Polish capitals are not folded
         {"ZAłąCZNIK", ClassType::Attachment},
         {"zwykły", ClassType::Ordinary},
@@ -160,8 +163,9 @@ TEST(ConvertInteger, RuntimeConversion) {
         const char* text;
         bool ok;
         long long value;
-    } cases[] = {{"12", true, 12}, {"-5", true, -5}, {" 7", true, 7}, {"$1F", true, 31},  {"", false, 0},
-                 {"7 ", false, 0}, {"1.5", false, 0}, {"abc", false, 0}, {"99999999999", false, 0}};
+    } cases[] = {{"12", true, 12},  {"-5", true, -5},  {" 7", true, 7},
+                 {"$1F", true, 31}, {"", false, 0},    {"7 ", false, 0},
+                 {"1.5", false, 0}, {"abc", false, 0}, {"99999999999", false, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         long long value = 0;

@@ -34,8 +34,7 @@ std::vector<std::string> fileLines(const QString& path) {
 // Copies the template and, level by level, the files its "#zkfile" lines name.
 void copyWithAttachments(const QString& source, const QString& targetDir) {
     const QString target = targetDir + "/" + QFileInfo(source).fileName();
-    if (QFileInfo::exists(target))
-        return;
+    if (QFileInfo::exists(target)) return;
     ASSERT_TRUE(QFile::copy(source, target)) << source.toStdString();
     for (const std::string& name : templateAttachments(fileLines(source)))
         copyWithAttachments(QFileInfo(source).absolutePath() + "/" + QString::fromStdString(name), targetDir);
@@ -56,8 +55,7 @@ std::string defaultValue(const TemplateRow& row) {
 } // namespace
 
 TEST(DeliveredClasses, DefaultInsertionRunsUnderPhp) {
-    if (!QFileInfo::exists(QStringLiteral("/usr/bin/php")))
-        GTEST_SKIP() << "php-cli is not installed";
+    if (!QFileInfo::exists(QStringLiteral("/usr/bin/php"))) GTEST_SKIP() << "php-cli is not installed";
     std::string bytes;
     QString error;
     ASSERT_TRUE(readFileBytes(kProgram + "/data/classes/class.cls", &bytes, &error));
@@ -84,8 +82,9 @@ TEST(DeliveredClasses, DefaultInsertionRunsUnderPhp) {
             std::vector<RowValue> values;
             for (const TemplateRow& row : form.rows)
                 values.push_back({row.propertyName, defaultValue(row)});
-            std::string page = includeLine("require", "inc", QFileInfo(templatePath).fileName().toStdString()) +
-                               "\r\n<html><body>\r\n<?php\r\n";
+            std::string page =
+                includeLine("require", "inc", QFileInfo(templatePath).fileName().toStdString()) +
+                "\r\n<html><body>\r\n<?php\r\n";
             for (const std::string& line : objectLines(objectNameFor(""), form.selectedClass, values))
                 page += line + "\r\n";
             page += "$new->pokaz();\r\n?>\r\n</body></html>\r\n";
@@ -98,11 +97,13 @@ TEST(DeliveredClasses, DefaultInsertionRunsUnderPhp) {
                        "log_errors=0", "-d", "date.timezone=Europe/Warsaw", "-d", "sendmail_path=/bin/false",
                        "index.php"});
             ASSERT_TRUE(php.waitForFinished(60000));
-            const QString output = QString::fromLatin1(php.readAllStandardOutput() + php.readAllStandardError());
+            const QString output =
+                QString::fromLatin1(php.readAllStandardOutput() + php.readAllStandardError());
             EXPECT_EQ(php.exitCode(), 0) << output.toStdString();
-            EXPECT_FALSE(output.contains(
-                QRegularExpression(QStringLiteral("(Warning|Notice|Deprecated|Fatal error|Parse error|Uncaught)\\b"))))
-                << page << "\n" << output.toStdString();
+            EXPECT_FALSE(output.contains(QRegularExpression(
+                QStringLiteral("(Warning|Notice|Deprecated|Fatal error|Parse error|Uncaught)\\b"))))
+                << page << "\n"
+                << output.toStdString();
             EXPECT_TRUE(output.contains(QStringLiteral("<html><body>"))) << output.toStdString();
         }
     }

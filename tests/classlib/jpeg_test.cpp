@@ -16,7 +16,8 @@ std::string readAll(const QString& path) {
 } // namespace
 
 TEST(JpegPicture, DecodesTheFixture) {
-    const DecodedPicture picture = decodeJpeg(readAll(QStringLiteral(WERTAN_CLASSLIB_FIXTURES "/red8x4.jpg")));
+    const DecodedPicture picture =
+        decodeJpeg(readAll(QStringLiteral(WERTAN_CLASSLIB_FIXTURES "/red8x4.jpg")));
     ASSERT_TRUE(picture.ok()) << picture.error;
     EXPECT_EQ(picture.width, 8);
     EXPECT_EQ(picture.height, 4);

@@ -92,8 +92,8 @@ TEST(TemplatePreprocessor, PlainAndEmptyClassModes) {
 
     // The first line is never searched for a class start.
     const TemplateForm firstLine = buildTemplateForm(
-        lines({"// #zkClassBegin #zkClassName(a) #zkPHP", "// #zkPHPBegin", "// #zkName(x)", "// #zkPHPEnd"}), "",
-        property);
+        lines({"// #zkClassBegin #zkClassName(a) #zkPHP", "// #zkPHPBegin", "// #zkName(x)", "// #zkPHPEnd"}),
+        "", property);
     EXPECT_TRUE(firstLine.classMode);
     EXPECT_TRUE(firstLine.classes.empty());
     EXPECT_TRUE(firstLine.selectedClass.empty());
@@ -102,11 +102,11 @@ TEST(TemplatePreprocessor, PlainAndEmptyClassModes) {
 }
 
 TEST(TemplatePreprocessor, SeveralClassesAndTheWantedOne) {
-    const auto file = lines({"<?php // #zkPHP", "// #zkClassBegin", "// #zkClassName(Pierwsza)", "// #zkPHPBegin",
-                             "// #zkText(A) #zkName(a) #zkString", "// #zkPHPEnd", "// #zkClassEnd",
-                             "// #zkClassBegin", "// #zkClassName(DRUGA)", "// #zkPHPBegin", "// #zkText(B)",
-                             "// #zkPHPEnd", "// #zkPHPBegin", "// #zkName(c)", "// #zkItems(jeden)", "// #zkPHPEnd",
-                             "// #zkClassEnd"});
+    const auto file =
+        lines({"<?php // #zkPHP", "// #zkClassBegin", "// #zkClassName(Pierwsza)", "// #zkPHPBegin",
+               "// #zkText(A) #zkName(a) #zkString", "// #zkPHPEnd", "// #zkClassEnd", "// #zkClassBegin",
+               "// #zkClassName(DRUGA)", "// #zkPHPBegin", "// #zkText(B)", "// #zkPHPEnd", "// #zkPHPBegin",
+               "// #zkName(c)", "// #zkItems(jeden)", "// #zkPHPEnd", "// #zkClassEnd"});
     std::string property;
     const TemplateForm first = buildTemplateForm(file, "", property);
     EXPECT_EQ(first.classes, (std::vector<std::string>{"pierwsza", "druga"}));
@@ -126,8 +126,8 @@ TEST(TemplatePreprocessor, SeveralClassesAndTheWantedOne) {
     EXPECT_EQ(listItems(second.rows[1].item), std::vector<std::string>{"jeden"});
 
     // The property name carries into the next file.
-    const TemplateForm next =
-        buildTemplateForm(lines({"<?php", "// #zkClassBegin #zkClassName(k) #zkPHPBegin #zkPHPEnd"}), "", property);
+    const TemplateForm next = buildTemplateForm(
+        lines({"<?php", "// #zkClassBegin #zkClassName(k) #zkPHPBegin #zkPHPEnd"}), "", property);
     ASSERT_EQ(next.rows.size(), 1u);
     EXPECT_EQ(next.rows[0].propertyName, "c");
 }
@@ -154,7 +154,8 @@ TEST(TemplatePreprocessor, KindTagsAndTheirValues) {
          item([](ProcessItem& i) { i.value = 5; })},
         {"item tags in a text block are ignored", lines({"#zkString", "#zkItem(a)"}),
          item([](ProcessItem& i) { i.kind = ProcessItem::Text; })},
-        {"text", lines({"#zkString", "#zkStringText(Ala (ma) kota)", "#zkStringLeng(5)"}), item([](ProcessItem& i) {
+        {"text", lines({"#zkString", "#zkStringText(Ala (ma) kota)", "#zkStringLeng(5)"}),
+         item([](ProcessItem& i) {
              i.kind = ProcessItem::Text;
              i.text = "ala (ma";
              i.maxLength = 5;
@@ -165,7 +166,8 @@ TEST(TemplatePreprocessor, KindTagsAndTheirValues) {
          })},
         {"text without closing parenthesis", lines({"#zkStringText(abc"}),
          item([](ProcessItem& i) { i.kind = ProcessItem::Text; })},
-        {"first item is also an item", lines({"#zkItems", "#zkItem(A)", "#zkItemFirst(2)"}), item([](ProcessItem& i) {
+        {"first item is also an item", lines({"#zkItems", "#zkItem(A)", "#zkItemFirst(2)"}),
+         item([](ProcessItem& i) {
              i.kind = ProcessItem::List;
              i.firstItem = 2;
              i.items = {"", "a", "2"};
@@ -188,7 +190,8 @@ TEST(TemplatePreprocessor, KindTagsAndTheirValues) {
 }
 
 TEST(TemplatePreprocessor, ItemsBeyondTheLimitAreIgnored) {
-    std::vector<std::string> file = lines({"<?php", "#zkClassBegin #zkClassName(k)", "#zkPHPBegin #zkItems(x)"});
+    std::vector<std::string> file =
+        lines({"<?php", "#zkClassBegin #zkClassName(k)", "#zkPHPBegin #zkItems(x)"});
     for (int i = 0; i < 300; ++i)
         file.push_back("#zkItem(" + std::to_string(i) + ")");
     file.push_back("#zkPHPEnd");
@@ -214,8 +217,8 @@ TEST(TemplatePreprocessor, NumberThatIsNotAnIntegerKeepsEarlierRows) {
                          "#zkItems #zkItemFirst(pierwszy)"};
     for (const char* line : bad) {
         SCOPED_TRACE(line);
-        const auto file = lines({"<?php", "#zkClassBegin #zkClassName(k)", "#zkPHPBegin #zkName(a)", "#zkPHPEnd",
-                                 "#zkPHPBegin", line, "#zkPHPEnd"});
+        const auto file = lines({"<?php", "#zkClassBegin #zkClassName(k)", "#zkPHPBegin #zkName(a)",
+                                 "#zkPHPEnd", "#zkPHPBegin", line, "#zkPHPEnd"});
         std::string property;
         const TemplateForm form = buildTemplateForm(file, "", property);
         EXPECT_EQ(form.rows.size(), 1u);
@@ -229,8 +232,8 @@ TEST(TemplatePreprocessor, SpinSetupAndValues) {
         std::int32_t min, max, value;
         SpinSetup expected;
     } cases[] = {
-        {1, 10, 2, {1, 10, 2}},           {0, 0, 0, {INT_MIN, INT_MAX, 0}}, {0, 0, -7, {INT_MIN, INT_MAX, -7}},
-        {0, 10, 0, {0, 10, 0}},           {5, 0, 0, {5, INT_MAX, 5}},       {1, 10, 50, {1, 10, 10}},
+        {1, 10, 2, {1, 10, 2}}, {0, 0, 0, {INT_MIN, INT_MAX, 0}}, {0, 0, -7, {INT_MIN, INT_MAX, -7}},
+        {0, 10, 0, {0, 10, 0}}, {5, 0, 0, {5, INT_MAX, 5}},       {1, 10, 50, {1, 10, 10}},
         {10, 1, 0, {1, 10, 1}},
     };
     for (const Case& c : cases) {
@@ -266,6 +269,7 @@ TEST(TemplatePreprocessor, IncludeLines) {
 }
 
 TEST(TemplatePreprocessor, AttachmentsNamedByTheTemplate) {
-    EXPECT_EQ(templateAttachments(lines({"<?php", "// #zkfile(wspolne.php)", "// #ZKFILE(Baza.php) x", "// #zkfile()"})),
+    EXPECT_EQ(templateAttachments(
+                  lines({"<?php", "// #zkfile(wspolne.php)", "// #ZKFILE(Baza.php) x", "// #zkfile()"})),
               (std::vector<std::string>{"wspolne.php", "Baza.php"}));
 }

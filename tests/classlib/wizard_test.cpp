@@ -15,8 +15,8 @@ std::string w(const char* utf8) {
 
 TEST(ClassWizard, DefaultsGiveElevenLines) {
     EXPECT_EQ(classWizardLines(ClassWizardOptions{}),
-              (Lines{"class nazwaklasy {", " var ;", " function nazwaklasy(){", " ", " }", " function (){", " ", " }",
-                     " ", " ", "}"}));
+              (Lines{"class nazwaklasy {", " var ;", " function nazwaklasy(){", " ", " }", " function (){",
+                     " ", " }", " ", " ", "}"}));
 }
 
 TEST(ClassWizard, FullClassWithCommentsAndSeparators) {
@@ -38,48 +38,47 @@ TEST(ClassWizard, FullClassWithCommentsAndSeparators) {
     o.setter = true;
     o.elementComments = true;
     o.separatorLines = true;
-    EXPECT_EQ(classWizardLines(o),
-              (Lines{"//--------------------------------",
-                     "class Koszyk extends Baza {",
-                     "// Wersja: 1.0",
-                     "// Autor:  Jan",
-                     "// E-mail: jan@example.com",
-                     "// Pierwszy",
-                     "// drugi",
-                     " ",
-                     "//--- Zmienne:",
-                     " var $a = 1; # licznik",
-                     " var $b;",
-                     " var $c;",
-                     " ",
-                     w("//--- Funkcja tworząca:"),
-                     " function Koszyk($a = 1,$b,$c){",
-                     " ",
-                     " }",
-                     "//--------------------------------",
-                     " ",
-                     "//--- Funkcje:",
-                     "//--------------------------------",
-                     " function dodaj($x){",
-                     "// dodaje",
-                     " ",
-                     " }",
-                     " ",
-                     "//--------------------------------",
-                     " function usun(){",
-                     "// ",
-                     " ",
-                     " }",
-                     " ",
-                     "//--------------------------------",
-                     w("//--- Funckja usawiająca wartości"),
-                     " function Set($what,$value){",
-                     "  $this->$what = $value;",
-                     " }",
-                     " ",
-                     " ",
-                     "//--- Koniec Class'y",
-                     "}"}));
+    EXPECT_EQ(classWizardLines(o), (Lines{"//--------------------------------",
+                                          "class Koszyk extends Baza {",
+                                          "// Wersja: 1.0",
+                                          "// Autor:  Jan",
+                                          "// E-mail: jan@example.com",
+                                          "// Pierwszy",
+                                          "// drugi",
+                                          " ",
+                                          "//--- Zmienne:",
+                                          " var $a = 1; # licznik",
+                                          " var $b;",
+                                          " var $c;",
+                                          " ",
+                                          w("//--- Funkcja tworząca:"),
+                                          " function Koszyk($a = 1,$b,$c){",
+                                          " ",
+                                          " }",
+                                          "//--------------------------------",
+                                          " ",
+                                          "//--- Funkcje:",
+                                          "//--------------------------------",
+                                          " function dodaj($x){",
+                                          "// dodaje",
+                                          " ",
+                                          " }",
+                                          " ",
+                                          "//--------------------------------",
+                                          " function usun(){",
+                                          "// ",
+                                          " ",
+                                          " }",
+                                          " ",
+                                          "//--------------------------------",
+                                          w("//--- Funckja usawiająca wartości"),
+                                          " function Set($what,$value){",
+                                          "  $this->$what = $value;",
+                                          " }",
+                                          " ",
+                                          " ",
+                                          "//--- Koniec Class'y",
+                                          "}"}));
 }
 
 TEST(ClassWizard, CommentOptionsOnTheSetter) {
@@ -92,11 +91,14 @@ TEST(ClassWizard, CommentOptionsOnTheSetter) {
         Lines expected;
     } cases[] = {
         {false, false, {"class nazwaklasy {"}},
-        {true, true,
+        {true,
+         true,
          {"//--------------------------------", "class nazwaklasy {", "//--------------------------------",
           w("//--- Funckja usawiająca wartości")}},
         {true, false, {"class nazwaklasy {", " ", w("//--- Funckja usawiająca wartości")}},
-        {false, true, {"//--------------------------------", "class nazwaklasy {", "//--------------------------------"}},
+        {false,
+         true,
+         {"//--------------------------------", "class nazwaklasy {", "//--------------------------------"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.elements) + std::to_string(c.separators));
@@ -119,7 +121,8 @@ TEST(ClassWizard, DescriptionAndCommentCells) {
     o.withDescription = true;
     o.descriptionLines = {"jedna"};
     o.variableRows = {{"$a", "", "bez"}, {"$b", "2", " "}};
-    EXPECT_EQ(classWizardLines(o), (Lines{"class nazwaklasy {", "// jedna", " var $a;", " var $b = 2;", " ", "}"}));
+    EXPECT_EQ(classWizardLines(o),
+              (Lines{"class nazwaklasy {", "// jedna", " var $a;", " var $b = 2;", " ", "}"}));
     o.variableComments = true;
     EXPECT_EQ(classWizardLines(o)[2], " var $a; # bez");
     EXPECT_EQ(classWizardLines(o)[3], " var $b = 2;");

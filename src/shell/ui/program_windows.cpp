@@ -93,6 +93,7 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments) {
     // windows, class wizard, reopen list, clipboard view. Windows of parts not built yet are absent.
     // The generators' windows keep nothing outside themselves, so they are made together.
     createGeneratorsWindows(main);
+    createClasslibWindows(main);
     createGotoLine(main);
     createProgramOptions(main);
     createEditorOptions(main, arguments);

@@ -13,4 +13,7 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments);
 // The HTML generators: table, form elements, document type, META, font, and the colour command.
 void createGeneratorsWindows(MainWindow& main);
 
+// The class library: the class pages of the tool area, the preprocessing panel, the class wizard.
+void createClasslibWindows(MainWindow& main);
+
 } // namespace wertan
