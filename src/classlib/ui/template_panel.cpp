@@ -55,7 +55,7 @@ TemplatePanel::TemplatePanel(Prompts& prompts, QWidget* parent) : QWidget(parent
     rowsArea_ = new QWidget(scroll);
     rowsLayout_ = new QGridLayout(rowsArea_);
     rowsLayout_->setContentsMargins(0, 0, 0, 0);
-    rowsLayout_->setColumnStretch(1, 1);
+    rowsLayout_->setColumnStretch(0, 1);
     rowsLayout_->setRowStretch(1000, 1);
     scroll->setWidget(rowsArea_);
     layout->addWidget(scroll, 1);
@@ -167,8 +167,9 @@ void TemplatePanel::addRow(const QString& label, QWidget* input, const QString& 
     auto* caption = new QLabel(label, rowsArea_);
     if (!hint.isEmpty()) caption->setToolTip(hint);
     input->setParent(rowsArea_);
-    rowsLayout_->addWidget(caption, row, 0);
-    rowsLayout_->addWidget(input, row, 1);
+    // Label above its input: the docking area is narrow.
+    rowsLayout_->addWidget(caption, 2 * row, 0);
+    rowsLayout_->addWidget(input, 2 * row + 1, 0);
     rowWidgets_ << caption << input;
     inputs_ << input;
 }
