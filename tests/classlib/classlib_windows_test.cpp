@@ -34,13 +34,16 @@ QString tabText(QTabWidget* tabs, int i) {
 }
 
 std::vector<std::string> documentLines(const std::string& bytes) {
+    // Lines ended by LF or CR LF (the document keeps its own line ends).
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        std::size_t end = bytes.find("\r\n", start);
+        std::size_t end = bytes.find('\n', start);
         if (end == std::string::npos) end = bytes.size();
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 2;
+        std::string line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+        start = end + 1;
     }
     return lines;
 }
