@@ -96,6 +96,7 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments) {
     // The generators' windows keep nothing outside themselves, so they are made together.
     createGeneratorsWindows(main);
     createCatalogueWindows(main);
+    createClasslibWindows(main);
     createGotoLine(main);
     createProgramOptions(main);
     createEditorOptions(main, arguments);

@@ -23,5 +23,7 @@ void createProjectsWindows(MainWindow& main);
 void createSelfTestWindows(MainWindow& main);
 // The PHP hint window and the "Funkcje" window with the PHP 3 catalogue.
 void createCatalogueWindows(MainWindow& main);
+// The class library: the class pages of the tool area, the preprocessing panel, the class wizard.
+void createClasslibWindows(MainWindow& main);
 
 } // namespace wertan

@@ -1,0 +1,80 @@
+// The class library's windows: the class pages of the tool area (from data\classes\class.cls),
+// the preprocessing panel in the docking area, and the class wizard.
+#include "classlib/class_catalogue.h"
+#include "classlib/ui/class_pages.h"
+#include "classlib/ui/class_wizard_dialog.h"
+#include "classlib/ui/template_panel.h"
+#include "editor/ui/code_editor.h"
+#include "platform/prompts.h"
+#include "shell/ui/document_page.h"
+#include "shell/ui/document_workspace.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/program_windows.h"
+#include "text/document_text.h"
+#include "text/win1250.h"
+
+#include <QFileInfo>
+#include <QLayout>
+#include <QMenu>
+#include <QTabWidget>
+
+namespace wertan {
+
+void createClasslibWindows(MainWindow& main) {
+    DocumentWorkspace& workspace = main.workspace();
+    Prompts& prompts = main.services().prompts;
+
+    // The preprocessing panel lives in the docking area, hidden until a class button opens a file.
+    auto* panel = new TemplatePanel(prompts, main.dockingArea());
+    panel->hide();
+    if (QLayout* layout = main.dockingArea()->layout()) layout->addWidget(panel);
+    panel->insertAtLine = [&workspace](const std::string& line, int index) {
+        workspace.insertAtLine(line, index);
+    };
+    panel->documentContains = [&workspace](const std::string& line) {
+        return workspace.documentContains(line);
+    };
+    panel->showDocked = [&main] { main.dockingArea()->show(); };
+    // projectDirectories and addToProject come from the project subsystem; until it is connected
+    // the panel offers no directories and says that nothing was copied.
+
+    const QString programDirectory = main.services().paths.directory();
+    auto* pages = new ClassPages(
+        main.toolPages(), main.toolPages()->count(), programDirectory, prompts,
+        [panel](const QString& path) { panel->open(path); }, &main);
+    const QString cataloguePath = main.services().paths.file(QStringLiteral("data\\classes\\class.cls"));
+    if (!QFileInfo::exists(cataloguePath)) {
+        if (QMenu* classes = main.menu(QStringLiteral("MenuClasses"))) classes->setEnabled(false);
+    } else {
+        std::string bytes;
+        QString error;
+        if (!readFileBytes(cataloguePath, &bytes, &error)) {
+            prompts.error(QStringLiteral("Nie można odczytać pliku %1: %2").arg(cataloguePath, error));
+        } else {
+            CatalogueReadResult read = readCatalogue(bytes);
+            if (!read.ok) {
+                prompts.error(
+                    QStringLiteral("Błąd w pliku %1: %2").arg(cataloguePath, fromWin1250(read.error)));
+            } else {
+                pages->catalogue() = std::move(read.tabs);
+                pages->build();
+            }
+        }
+    }
+    main.setCommandHandler(QStringLiteral("MenuClasses_Refresh"), [pages] { pages->refresh(); });
+
+    // The class wizard.
+    auto* wizard = new ClassWizardDialog(
+        prompts, main.services().paths.file(QStringLiteral("data\\classes\\wizard")), &main);
+    wizard->intoNewDocument = [&workspace](const std::vector<std::string>& lines) {
+        DocumentPage* page = workspace.newPhpDocument();
+        std::string text;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            text += (i ? "\r\n" : "") + lines[i];
+        if (page && page->editor()) page->editor()->setDocumentBytes(text);
+    };
+    wizard->insertLine = [&workspace](const std::string& line) { workspace.insertLine(line); };
+    main.setCommandHandler(QStringLiteral("MenuTools_ClassWizard"), [wizard] { wizard->start(); });
+}
+
+} // namespace wertan
