@@ -6,6 +6,8 @@
 #include "classlib/ui/template_panel.h"
 #include "editor/ui/code_editor.h"
 #include "platform/prompts.h"
+#include "projects/ui/project_windows.h"
+#include "settings/shell_settings.h"
 #include "shell/ui/document_page.h"
 #include "shell/ui/document_workspace.h"
 #include "shell/ui/main_window.h"
@@ -35,8 +37,23 @@ void createClasslibWindows(MainWindow& main) {
         return workspace.documentContains(line);
     };
     panel->showDocked = [&main] { main.dockingArea()->show(); };
-    // projectDirectories and addToProject come from the project subsystem; until it is connected
-    // the panel offers no directories and says that nothing was copied.
+    // The template and its attachments go into a directory of the open project.
+    if (ProjectWindows* projects = ProjectWindows::of(&main)) {
+        ShellSettings& settings = main.settings();
+        panel->projectDirectories = [projects, &settings] {
+            return settings.project.projectOpen ? projects->project().directories() : QStringList();
+        };
+        panel->addToProject = [projects, &settings, &prompts](const QString& directory,
+                                                              const QString& templatePath) {
+            if (!settings.project.projectOpen) {
+                prompts.message(QStringLiteral("Nie otwarto projektu: plik klasy %1 nie został skopiowany do "
+                                               "katalogu projektu.")
+                                    .arg(QFileInfo(templatePath).fileName()));
+                return false;
+            }
+            return !projects->addToProjectFunction()(directory, templatePath, true).listed.isEmpty();
+        };
+    }
 
     const QString programDirectory = main.services().paths.directory();
     auto* pages = new ClassPages(
