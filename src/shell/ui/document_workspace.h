@@ -78,6 +78,10 @@ public:
     // Saves the active document; false when it was not written (cancelled or failed).
     bool saveDocument();
     bool saveDocumentAs();
+    // Before a preview: writes the active document to its own file (no conversion) and shows the
+    // file name as its caption; its changed state stays. False for an untitled or remote document,
+    // or when the write failed (after its message).
+    bool writeActiveForPreview();
     // Closes the active document after asking about unsaved changes; false when it stays open.
     bool closeDocument();
     void closeActive();

@@ -91,11 +91,13 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments) {
     // file dialogs, go to line, document type, META, functions, font, class dialogs, about,
     // template preprocessing, program options, editor options, self-test, mini browser, FTP
     // windows, class wizard, reopen list, clipboard view. Windows of parts not built yet are absent.
+    createServersWindows(main);
     // The generators' windows keep nothing outside themselves, so they are made together.
     createGeneratorsWindows(main);
     createGotoLine(main);
     createProgramOptions(main);
     createEditorOptions(main, arguments);
+    createBrowserWindows(main);
     createReopenList(main);
     createClipboardView(main);
 }
