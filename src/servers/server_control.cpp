@@ -128,6 +128,17 @@ bool ServerControl::startPhpServer() {
     return true;
 }
 
+bool ServerControl::followSettings() {
+    if (!phpServer_.isRunning()) return true;
+    const BuiltInServerConfig& running = phpServer_.config();
+    const auto address = serverAddressOf(env_.testUrl ? env_.testUrl() : QString(), nullptr);
+    const QString root = env_.documentRoot ? env_.documentRoot() : QString();
+    if (address && *address == running.address &&
+        QDir::cleanPath(root) == QDir::cleanPath(running.documentRoot))
+        return true;
+    return startPhpServer();
+}
+
 void ServerControl::stopPhpServer() {
     phpServer_.stop();
 }

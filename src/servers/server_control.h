@@ -62,6 +62,9 @@ public:
     // after reporting why it could not start.
     bool startPhpServer();
     void stopPhpServer();
+    // A running built-in server follows the document root and the test address: it is started
+    // again when either has changed since it started. False when the restart failed.
+    bool followSettings();
 
     bool apacheStarted() const { return apacheStarted_; }
     bool mysqlStarted() const { return mysqlStarted_; }

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QStatusTipEvent>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -80,6 +81,15 @@ public:
     ServerConfigDialog* dialog_;
 };
 
+void autostartWhenIdle(ServerControl* control, int delayMs = 0) {
+    QTimer::singleShot(delayMs, control, [control] {
+        if (QApplication::activeModalWidget())
+            autostartWhenIdle(control, 200);
+        else
+            control->autostartPhpServer();
+    });
+}
+
 } // namespace
 
 void createServersWindows(MainWindow& main) {
@@ -147,9 +157,13 @@ void createServersWindows(MainWindow& main) {
         wiring->adjustMenu();
         control->autostart();
         // The built-in server serves the document root, which the program options give later in
-        // the start-up: it starts once the windows are made.
-        QTimer::singleShot(0, control, &ServerControl::autostartPhpServer);
+        // the start-up: it starts once the windows are made and no start-up message is open.
+        autostartWhenIdle(control);
     }
+    // Before a preview the built-in server catches up with a changed document root or test address.
+    QObject::connect(main.mainPageControl(), &QTabWidget::currentChanged, control, [control](int index) {
+        if (index == 1) control->followSettings();
+    });
     // The servers with automatic start stop with the program, and the built-in server ends.
     QObject::connect(&main, &MainWindow::closing, control, &ServerControl::stopAtExit);
 }
