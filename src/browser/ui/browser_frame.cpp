@@ -120,7 +120,7 @@ BrowserFrame::BrowserFrame(Layout layout, QWidget* parent) : QWidget(parent), la
     help_ = new QToolButton(this);
     help_->setObjectName(page ? QStringLiteral("BtnHelp") : QStringLiteral("BtnMiniHelp"));
     help_->setText(page ? QStringLiteral("Pomoc") : QStringLiteral("Pomoc"));
-    help_->setIcon(QApplication::style()->standardIcon(QStyle::SP_DialogHelpButton));
+    help_->setIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion));
     help_->setAutoRaise(true);
     connect(help_, &QToolButton::clicked, this, [this] {
         if (helpPage_) navigateTo(helpPage_());
@@ -140,9 +140,14 @@ BrowserFrame::BrowserFrame(Layout layout, QWidget* parent) : QWidget(parent), la
         tools_->addWidget(address_);
         tools_->addAction(go_);
     } else {
-        tools_->addWidget(address_);
-        tools_->addAction(go_);
-        tools_->addSeparator();
+        // Two rows, so that the strip fits a narrow docking area: the address list with "Idź", then
+        // the buttons.
+        auto* addressRow = new QToolBar(this);
+        addressRow->setObjectName(QStringLiteral("ToolBarMiniAddress"));
+        addressRow->setIconSize(QSize(16, 16));
+        addressRow->addWidget(address_);
+        addressRow->addAction(go_);
+        column->addWidget(addressRow);
         tools_->addAction(back_);
         tools_->addAction(next_);
         tools_->addAction(reload_);
@@ -150,6 +155,9 @@ BrowserFrame::BrowserFrame(Layout layout, QWidget* parent) : QWidget(parent), la
         tools_->addWidget(help_);
         tools_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     }
+    // The Help button, not an action of the strip, follows the strip's style.
+    help_->setToolButtonStyle(tools_->toolButtonStyle());
+    connect(tools_, &QToolBar::toolButtonStyleChanged, help_, &QToolButton::setToolButtonStyle);
     // The strip's context menu: "Etykiety tekstowe" shows the buttons' captions beside their icons.
     auto* labels = new QAction(QStringLiteral("Etykiety tekstowe"), tools_);
     labels->setObjectName(QStringLiteral("ActTextLabels"));

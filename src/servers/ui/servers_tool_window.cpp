@@ -32,17 +32,16 @@ ServersToolWindow::ServersToolWindow(QWidget* parent) : QWidget(parent, Qt::Tool
     mysqlStart_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     mysqlStop_->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
     options_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    grid->addWidget(httpStart_, 0, 0);
-    grid->addWidget(httpStop_, 0, 1);
-    grid->addWidget(mysqlStart_, 1, 0);
-    grid->addWidget(mysqlStop_, 1, 1);
-    grid->addWidget(options_, 2, 0, 1, 2);
+    // One button a row, so that the captions fit a narrow docking area.
+    int row = 0;
+    for (QToolButton* b : {httpStart_, httpStop_, mysqlStart_, mysqlStop_, options_})
+        grid->addWidget(b, row++, 0);
     state_ = new QLabel(this);
     state_->setObjectName(QStringLiteral("LabelServerState"));
     state_->setWordWrap(true);
     state_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(state_, 3, 0, 1, 2);
-    grid->setRowStretch(4, 1);
+    grid->addWidget(state_, row++, 0);
+    grid->setRowStretch(row, 1);
 }
 
 QToolButton* ServersToolWindow::makeButton(const char* name, const QString& text, const QString& hint) {

@@ -143,9 +143,9 @@ void createServersWindows(MainWindow& main) {
         return true;
     };
     QObject::connect(control, &ServerControl::stateChanged, wiring, [wiring] { wiring->refreshState(); });
-    QObject::connect(control, &ServerControl::note, &main, [&main, tool](const QString& text) {
+    QObject::connect(control, &ServerControl::note, &main, [&main, tool, control](const QString& text) {
         statusNote(main, text);
-        tool->setStateLine(text);
+        tool->setStateLine(control->phpServerState() + QLatin1Char('\n') + text);
     });
 
     // Reading: a file that cannot be read is reported and ends the reading; the menu then stays
