@@ -88,7 +88,7 @@ TEST_F(BrowserScreenshots, HelpMainPage) {
     run("MenuHelp_Main");
     ASSERT_TRUE(waitFor([&] { return !frame->title().isEmpty() && !frame->isLoading(); }, 30000));
     settle();
-    EXPECT_TRUE(window->grab().save(out.filePath(QStringLiteral("help_main_page.png"))));
+    EXPECT_TRUE(window->grab().save(out.filePath(QStringLiteral("browser_page_help_main.png"))));
 }
 
 TEST_F(BrowserScreenshots, ServerWindows) {
