@@ -122,7 +122,8 @@ int main(int argc, char** argv) {
     wertan::SettingsStore store(temp.filePath(QStringLiteral("settings.ini")));
     wertan::QtLauncher launcher;
     wertan::QtKeyboardToggles keyboard;
-    wertan::MainWindow window(wertan::ShellServices{prompts, store, launcher, keyboard, wertan::ProgramPaths(program)});
+    wertan::MainWindow window(
+        wertan::ShellServices{prompts, store, launcher, keyboard, wertan::ProgramPaths(program)});
     window.show();
     window.createOtherWindows({});
     auto* frame = window.findChild<wertan::BrowserFrame*>(QStringLiteral("FrameBroswer"));
@@ -141,7 +142,8 @@ int main(int argc, char** argv) {
     QTimer::singleShot(1000, &settle, &QEventLoop::quit);
     settle.exec();
     const auto [pss, processes] = treeMemory();
-    std::printf("%s ready_ms=%.0f main_ms=%lld before_main_ms=%.0f pss_kib=%ld processes=%d\n", eager ? "eager" : "lazy",
-                readyMs, static_cast<long long>(mainMs), mainAt - processStartMs(), pss, processes);
+    std::printf("%s ready_ms=%.0f main_ms=%lld before_main_ms=%.0f pss_kib=%ld processes=%d\n",
+                eager ? "eager" : "lazy", readyMs, static_cast<long long>(mainMs), mainAt - processStartMs(),
+                pss, processes);
     return 0;
 }

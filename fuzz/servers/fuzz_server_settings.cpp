@@ -19,7 +19,8 @@ void roundTrip(std::string_view bytes, Decode decode, Encode encode) {
     }
     const std::string written = encode(settings);
     Settings again;
-    if (!decode(written, QStringLiteral("path.dat"), &again, &error) || !(again == settings)) __builtin_trap();
+    if (!decode(written, QStringLiteral("path.dat"), &again, &error) || !(again == settings))
+        __builtin_trap();
     if (encode(again) != written) __builtin_trap();
 }
 } // namespace

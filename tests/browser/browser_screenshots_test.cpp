@@ -57,7 +57,8 @@ TEST_F(BrowserScreenshots, PreviewOfAPhpPage) {
         "<tr><th>Lp.</th><th>Towar</th><th>Cena</th></tr>\r\n<?php\r\n"
         "$towary = array('Chleb' => 3.49, 'Mleko' => 2.99, 'Ser żółty' => 7.5);\r\n$i = 0;\r\n"
         "foreach ($towary as $nazwa => $cena) {\r\n    $i++;\r\n"
-        "    printf(\"<tr><td>%d</td><td>%s</td><td>%.2f zł</td></tr>\\n\", $i, $nazwa, $cena);\r\n}\r\n?>\r\n"
+        "    printf(\"<tr><td>%d</td><td>%s</td><td>%.2f zł</td></tr>\\n\", $i, $nazwa, "
+        "$cena);\r\n}\r\n?>\r\n"
         "</table>\r\n<p>Razem: <?php echo number_format(array_sum($towary), 2, ',', ' '); ?> zł, "
         "PHP <?php echo PHP_VERSION; ?></p>\r\n</body>\r\n</html>\r\n");
     ws().openDocument(path, QStringLiteral(".PHP3"));
@@ -76,7 +77,8 @@ TEST_F(BrowserScreenshots, MiniBrowserWithTheManual) {
     run("MenuPop_MiniBrowser"); // docked by the browser menu
     window->mainSplitter()->setSizes({380, 620});
     mini->showProgramPage(QStringLiteral("pomoc\\manual\\ref.strings.html"));
-    ASSERT_TRUE(waitFor([&] { return !mini->frame()->title().isEmpty() && !mini->frame()->isLoading(); }, 30000));
+    ASSERT_TRUE(
+        waitFor([&] { return !mini->frame()->title().isEmpty() && !mini->frame()->isLoading(); }, 30000));
     settle();
     EXPECT_TRUE(window->grab().save(out.filePath(QStringLiteral("mini_browser_docked.png"))));
 }

@@ -52,12 +52,13 @@ protected:
 // The delivered settings choose the built-in server: its pair shows with the mySQL pair, each group
 // after a separator.
 TEST_F(ServersWindows, MenuShowsThePairsOfTheDeliveredTypes) {
-    EXPECT_EQ(menuItems(), (QStringList{QStringLiteral("Serwery FTP..."), QStringLiteral("-"),
-                                        QStringLiteral("Uruchom wbudowany serwer PHP"),
-                                        QStringLiteral("Zakończ wbudowany serwer PHP"), QStringLiteral("-"),
-                                        QStringLiteral("Uruchom mySQL Server"), QStringLiteral("Zakończ mySQL Server"),
-                                        QStringLiteral("-"), QStringLiteral("Opcje..."), QStringLiteral("-"),
-                                        QStringLiteral("&Pasek narzędzi")}));
+    EXPECT_EQ(menuItems(),
+              (QStringList{QStringLiteral("Serwery FTP..."), QStringLiteral("-"),
+                           QStringLiteral("Uruchom wbudowany serwer PHP"),
+                           QStringLiteral("Zakończ wbudowany serwer PHP"), QStringLiteral("-"),
+                           QStringLiteral("Uruchom mySQL Server"), QStringLiteral("Zakończ mySQL Server"),
+                           QStringLiteral("-"), QStringLiteral("Opcje..."), QStringLiteral("-"),
+                           QStringLiteral("&Pasek narzędzi")}));
     EXPECT_TRUE(item("MenuServers_ToolBar")->isEnabled());
     EXPECT_TRUE(item("ActPHPServerStart")->isEnabled());
     EXPECT_FALSE(item("ActPHPServerKill")->isEnabled());
