@@ -169,6 +169,21 @@ TEST_F(ServersWindows, BuiltInServerFromTheMenuEndsWithTheProgram) {
     EXPECT_TRUE(prompts.askedTexts(AskedPrompt::Kind::Error).isEmpty());
 }
 
+// Choosing another HTTP server type ends a running built-in server, whose commands leave the menu.
+TEST_F(ServersWindows, AnotherHttpTypeEndsTheBuiltInServer) {
+    if (!phpInstalled()) GTEST_SKIP() << "php is not installed";
+    useFreePort();
+    run("ActPHPServerStart");
+    const qint64 pid = control()->phpServer().processId();
+    ASSERT_TRUE(processExists(pid));
+    run("ActOptions");
+    dialog()->httpTypeBox()->setCurrentIndex(0);
+    dialog()->confirm();
+    EXPECT_FALSE(control()->phpServer().isRunning());
+    EXPECT_FALSE(processExists(pid));
+    EXPECT_TRUE(menuItems().contains(QStringLiteral("Uruchom Apache Server")));
+}
+
 // A changed document root or test address: the next preview finds the server moved to them.
 TEST_F(ServersWindows, BuiltInServerFollowsTheSettingsBeforeAPreview) {
     if (!phpInstalled()) GTEST_SKIP() << "php is not installed";

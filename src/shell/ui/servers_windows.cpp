@@ -139,6 +139,9 @@ void createServersWindows(MainWindow& main) {
         control->http() = http;
         control->data() = data;
         if (!control->writeSettings()) return false;
+        // Another HTTP type hides the built-in server's commands: a running one ends now rather than
+        // hold its port out of the user's reach.
+        if (http.type != HttpServerType::BuiltInPhp) control->stopPhpServer();
         wiring->adjustMenu();
         return true;
     };
