@@ -15,6 +15,8 @@
 #include <memory>
 
 int main(int argc, char** argv) {
+    // Qt WebEngine shares its graphics context with the application's; set before the application.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Wertan PHP"));
     // Qt's own dialogs (file choosers, message box buttons) speak Polish like the rest of the program.

@@ -4,8 +4,12 @@
 
 namespace wertan {
 
-QString defaultDocumentRoot() { return QDir::homePath() + QStringLiteral("/public_html/"); }
+QString defaultDocumentRoot() {
+    return QDir::homePath() + QStringLiteral("/public_html/");
+}
 
-QString defaultTestUrl() { return QStringLiteral("http://localhost/index.php3"); }
+QString defaultTestUrl() {
+    return QStringLiteral("http://localhost:8000/index.php3");
+}
 
 } // namespace wertan

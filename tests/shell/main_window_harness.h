@@ -8,6 +8,7 @@
 #include "platform/scripted/scripted_launcher.h"
 #include "platform/scripted/scripted_prompts.h"
 #include "platform/settings_store.h"
+#include "servers/server_settings.h"
 #include "settings/program_options.h"
 #include "shell/ui/document_page.h"
 #include "shell/ui/document_workspace.h"
@@ -90,6 +91,11 @@ protected:
         }
         if (staged.exists(QStringLiteral("pomoc")))
             QFile::link(staged.filePath(QStringLiteral("pomoc")), target + QStringLiteral("/pomoc"));
+        // The delivered built-in web server starts with the program; a test starts it only when it
+        // means to, so that tests running side by side do not compete for its port.
+        HttpServerSettings http = deliveredHttpServerSettings();
+        http.phpAutostart = false;
+        writeHttpServerFile(target + QStringLiteral("/config/httpserv/path.dat"), http, nullptr);
         if (!QFile::exists(target + QStringLiteral("/config/prog.dat2")))
             dir.write(
                 QStringLiteral("program/config/prog.dat2"),

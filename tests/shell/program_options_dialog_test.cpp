@@ -243,12 +243,15 @@ TEST_F(ProgramOptionsDialogTest, AFileThatCannotBeCreatedAtStartUpIsReportedAfte
     QDir(programDir + QStringLiteral("/config")).removeRecursively();
     prompts.clear();
     start({});
-    // The FTP options file of the same missing folder is reported after them, the same way.
-    ASSERT_EQ(prompts.asked().size(), 4u);
-    EXPECT_EQ(prompts.asked()[0].kind, AskedPrompt::Kind::Message);
-    EXPECT_EQ(prompts.asked()[1].kind, AskedPrompt::Kind::Error);
-    EXPECT_EQ(prompts.asked()[2].text, ftp::missingOptionsMessage());
-    EXPECT_EQ(prompts.asked()[3].kind, AskedPrompt::Kind::Error);
+    // The missing server settings (read earlier in the start-up) are reported first; the FTP
+    // options file of the same missing folder after the program options, the same way.
+    ASSERT_EQ(prompts.asked().size(), 5u);
+    EXPECT_EQ(prompts.asked()[0].kind, AskedPrompt::Kind::Error);
+    EXPECT_TRUE(prompts.asked()[0].text.contains(QStringLiteral("path.dat")));
+    EXPECT_EQ(prompts.asked()[1].kind, AskedPrompt::Kind::Message);
+    EXPECT_EQ(prompts.asked()[2].kind, AskedPrompt::Kind::Error);
+    EXPECT_EQ(prompts.asked()[3].text, ftp::missingOptionsMessage());
+    EXPECT_EQ(prompts.asked()[4].kind, AskedPrompt::Kind::Error);
     EXPECT_EQ(window->settings().documentRoot, defaultDocumentRoot())
         << "the settings keep their starting values";
     EXPECT_TRUE(window->settings().browserPath.isEmpty());

@@ -417,6 +417,18 @@ bool DocumentWorkspace::saveDocument() {
     return true;
 }
 
+bool DocumentWorkspace::writeActiveForPreview() {
+    DocumentPage* p = activePage();
+    if (!p || p->isRemote()) return false;
+    const QFileInfo file(p->path());
+    if (!file.isAbsolute() || !file.isFile()) return false;
+    if (!writeDocument(p, p->path(), true)) return false;
+    p->setCaption(file.fileName());
+    tabs_->setTabText(tabs_->indexOf(p), p->caption());
+    emit statusText(2, QString());
+    return true;
+}
+
 bool DocumentWorkspace::saveDocumentAs() {
     DocumentPage* p = activePage();
     if (!p) return false;

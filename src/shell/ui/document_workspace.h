@@ -81,6 +81,10 @@ public:
     // Writes the active document's text to a file as a save does (its encoding and line ends,
     // the question about characters its encoding cannot hold), without changing the document.
     bool writeActiveDocumentTo(const QString& path);
+    // Before a preview: writes the active document to its own file (no conversion) and shows the
+    // file name as its caption; its changed state stays. False for an untitled or remote document,
+    // or when the write failed (after its message).
+    bool writeActiveForPreview();
     // Closes the active document after asking about unsaved changes; false when it stays open.
     bool closeDocument();
     void closeActive();

@@ -242,6 +242,8 @@ void MainWindow::buildCommands() {
          {std::pair{"ActApacheStart", "Uruchom Apache Server"},
           std::pair{"ActKillApache", "Zakończ Apache Server"},
           std::pair{"ActHTTPStart", "Uruchom HTTP Serwer"}, std::pair{"ActHTTPKill", "Zakończ HTTP serwer"},
+          std::pair{"ActPHPServerStart", "Uruchom wbudowany serwer PHP"},
+          std::pair{"ActPHPServerKill", "Zakończ wbudowany serwer PHP"},
           std::pair{"ActmySQLStart", "Uruchom mySQL Server"},
           std::pair{"ActmySQLKill", "Zakończ mySQL Server"},
           std::pair{"ActDATAStart", "Uruchom serwer danych"},
@@ -441,6 +443,8 @@ void MainWindow::connectDocumentCommands() {
                              "ActKillApache",
                              "ActHTTPStart",
                              "ActHTTPKill",
+                             "ActPHPServerStart",
+                             "ActPHPServerKill",
                              "ActmySQLStart",
                              "ActmySQLKill",
                              "ActDATAStart",
@@ -619,9 +623,12 @@ void MainWindow::buildToolArea() {
         command(QStringLiteral("MenuPop_SystemBrowser"), QStringLiteral("Microsoft Internet Explorer")));
     auto* previewGroup = new QActionGroup(this);
     QAction* asFile = command(QStringLiteral("MenuPop_BrosFile"), QStringLiteral("Przeglądaj jako plik..."));
+    QAction* document =
+        command(QStringLiteral("MenuPop_BrosDocument"), QStringLiteral("Przeglądaj bieżący dokument"),
+                QStringLiteral("Podgląd pokazuje aktywny dokument pod jego adresem na serwerze."));
     QAction* none =
         command(QStringLiteral("MenuPop_NoBros"), QStringLiteral("Brak zdefinowanego pliku do przeglądania"));
-    for (QAction* a : {asFile, none}) {
+    for (QAction* a : {asFile, document, none}) {
         a->setCheckable(true);
         previewGroup->addAction(a);
         browseMenu->addAction(a);

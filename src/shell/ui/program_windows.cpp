@@ -91,7 +91,8 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments) {
     // file dialogs, go to line, document type, META, functions, font, class dialogs, about,
     // template preprocessing, program options, editor options, self-test, mini browser, FTP
     // windows, class wizard, reopen list, clipboard view. Windows of parts not built yet are absent.
-    // The project windows hold the open project, which later windows read, so they come first.
+    createServersWindows(main);
+    // The project windows hold the open project, which later windows read, so they come early.
     createProjectsWindows(main);
     // The generators' windows keep nothing outside themselves, so they are made together.
     createGeneratorsWindows(main);
@@ -101,6 +102,7 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments) {
     createProgramOptions(main);
     createEditorOptions(main, arguments);
     createSelfTestWindows(main);
+    createBrowserWindows(main);
     createFtpWindows(main);
     createReopenList(main);
     createClipboardView(main);

@@ -12,6 +12,12 @@ void createProgramWindows(MainWindow& main, const QStringList& arguments);
 
 // The HTML generators: table, form elements, document type, META, font, and the colour command.
 void createGeneratorsWindows(MainWindow& main);
+// The local servers: their settings files, the "Serwery" tool window and configuration dialog, the
+// "Serwery" menu's commands, the automatic start and the stop at exit.
+void createServersWindows(MainWindow& main);
+// The browser of the "Przeglądaj" page with the preview, the browser menu, the mini browser and the
+// help commands.
+void createBrowserWindows(MainWindow& main);
 
 // The FTP site list and options, the remote browser and its commands; remote documents are
 // stored back through it.
