@@ -3,6 +3,7 @@
 // ("\Software\Wertan PHP\Main\FormMainPHP"); values are texts or 32-bit integers.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -28,12 +29,21 @@ public:
     std::optional<qint32> readInt(const QString& key, const QString& name) const;
     void writeInt(const QString& key, const QString& name, qint32 value);
     void removeKey(const QString& key);
-    // Empty when the store was written; otherwise the platform's reason.
+    // Empty when the store was written; otherwise the platform's reason, given once a run: the
+    // same failure again is not repeated.
     QString sync();
+
+    // A store whose file was damaged is set aside at start (renamed with the date and time) and
+    // the run starts from an empty store. The message about it, once; empty when there was none.
+    QString takeDamageReport();
 
 private:
     static QString group(const QString& key);
+    void setAsideIfDamaged();
+    std::function<std::unique_ptr<QSettings>()> open_;
     std::unique_ptr<QSettings> settings_;
+    QString damageReport_;
+    QString reportedFailure_;
 };
 
 } // namespace wertan

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include "text/error_text.h"
+#include "text/win1250.h"
 
 #include <cerrno>
 #include <cstring>
@@ -593,6 +594,61 @@ bool writeFileAtomically(const QString& path, std::uint64_t, const PieceSource& 
     return false;
 }
 #endif
+
+DocumentFileBytes::DocumentFileBytes(std::string_view utf8, std::size_t pieceSize)
+    : utf8_(utf8), pieceSize_(std::max<std::size_t>(pieceSize, 8)) {
+    run([](std::string_view) { return true; }, &size_, &unrepresentable_);
+}
+
+bool DocumentFileBytes::produce(const PieceSink& put) const {
+    return run(put, nullptr, nullptr);
+}
+
+bool DocumentFileBytes::run(const PieceSink& put, std::uint64_t* size, std::size_t* lost) const {
+    std::uint64_t total = 0;
+    std::size_t unrepresentable = 0;
+    std::string out;
+    bool afterCr = false;  // the last byte handed over ended a line with CR
+    bool lineOpen = false; // bytes were handed over since the last line end
+    const std::size_t n = utf8_.size();
+    std::size_t start = 0;
+    while (start < n) {
+        std::size_t end = std::min(n, start + pieceSize_);
+        // A piece ends before a character, never inside one.
+        for (int back = 0; back < 4 && end < n && end > start + 1 && (static_cast<unsigned char>(utf8_[end]) & 0xC0) == 0x80;
+             ++back)
+            --end;
+        std::size_t lostHere = 0;
+        const std::string bytes = utf8ToWin1250(utf8_.substr(start, end - start), &lostHere);
+        unrepresentable += lostHere;
+        out.clear();
+        out.reserve(bytes.size() + bytes.size() / 32 + 2);
+        for (const char c : bytes) {
+            if (c == '\n' && afterCr) {
+                afterCr = false; // the LF of a CR LF already written
+                continue;
+            }
+            afterCr = c == '\r';
+            if (c == '\r' || c == '\n') {
+                out.append("\r\n", 2);
+                lineOpen = false;
+            } else {
+                out.push_back(c);
+                lineOpen = true;
+            }
+        }
+        total += out.size();
+        if (!put(out)) return false;
+        start = end;
+    }
+    if (lineOpen) {
+        total += 2;
+        if (!put(std::string_view("\r\n", 2))) return false;
+    }
+    if (size) *size = total;
+    if (lost) *lost = unrepresentable;
+    return true;
+}
 
 bool writeFileAtomically(const QString& path, std::string_view bytes, QString* error) {
     return writeFileAtomically(

@@ -70,4 +70,25 @@ using PieceSink = std::function<bool(std::string_view piece)>;
 using PieceSource = std::function<bool(const PieceSink& put)>;
 bool writeFileAtomically(const QString& path, std::uint64_t size, const PieceSource& pieces, QString* error);
 
+// The bytes a document's text (UTF-8, as the editor holds it) is saved as: Windows-1250, lines
+// ended as toCrLfLines() ends them. They are produced in pieces of about `pieceSize` bytes, so a
+// large document is saved without a second copy of it in memory.
+class DocumentFileBytes {
+public:
+    explicit DocumentFileBytes(std::string_view utf8, std::size_t pieceSize = 1 << 20);
+    // The number of bytes produce() hands over.
+    std::uint64_t size() const { return size_; }
+    // Characters the code page has no byte for (written as "?").
+    std::size_t unrepresentable() const { return unrepresentable_; }
+    // Hands the pieces in order to `put`; false as soon as `put` is.
+    bool produce(const PieceSink& put) const;
+
+private:
+    bool run(const PieceSink& put, std::uint64_t* size, std::size_t* lost) const;
+    std::string_view utf8_;
+    std::size_t pieceSize_;
+    std::uint64_t size_ = 0;
+    std::size_t unrepresentable_ = 0;
+};
+
 } // namespace wertan

@@ -4,6 +4,7 @@
 #include "support/temp_dir.h"
 #include "text/document_text.h"
 #include "text/error_text.h"
+#include "text/win1250.h"
 
 #include <QDir>
 #include <QFile>
@@ -493,6 +494,62 @@ TEST(PolishReasons, OtherCausesKeepTheSystemsTextAndNothingIsUnknown) {
               QStringLiteral("Brak miejsca na dysku"));
     EXPECT_EQ(polishErrorReason(QString(), EACCES), QStringLiteral("Brak uprawnień"));
     EXPECT_FALSE(polishErrorReason(QStringLiteral("Unknown error")).contains(QStringLiteral("Unknown")));
+}
+
+} // namespace
+
+namespace {
+
+// A large document is saved in pieces: the pieces together are the bytes a whole conversion gives.
+TEST(DocumentSavedInPieces, GivesTheSameBytesAsAWholeConversionAtAnyPieceSize) {
+    const std::string texts[] = {
+        "",
+        "\n",
+        "no line end",
+        "a\r\nb\rc\nd",
+        "ends with CR\r",
+        "\r\r\n\n\r",
+        "za\xc5\xbc\xc3\xb3\xc5\x82\xc4\x87 g\xc4\x99\xc5\x9bl\xc4\x85 ja\xc5\xba\xc5\x84\r\n", // Polish
+                                                                                                // letters
+        "outside the code page: \xe2\x82\xac \xf0\x9f\x98\x80 \xe4\xb8\xad\n",
+        "broken: \xc5 \x80\x80\x80\x80\x80 \xe2\x82 \xff\r\n",
+        std::string(1000, 'x') + "\r" + std::string(7, '\xc5') + "\n\xc4\x85",
+    };
+    for (const std::string& text : texts) {
+        std::size_t wholeLost = 0;
+        const std::string whole = toCrLfLines(utf8ToWin1250(text, &wholeLost));
+        for (const std::size_t pieceSize :
+             {std::size_t(8), std::size_t(9), std::size_t(13), std::size_t(1) << 20}) {
+            const DocumentFileBytes pieces(text, pieceSize);
+            std::string joined;
+            ASSERT_TRUE(pieces.produce([&](std::string_view piece) {
+                joined.append(piece);
+                return true;
+            }));
+            EXPECT_EQ(joined, whole) << "piece size " << pieceSize << ", text "
+                                     << testing::PrintToString(text);
+            EXPECT_EQ(pieces.size(), whole.size());
+            EXPECT_EQ(pieces.unrepresentable(), wholeLost);
+        }
+    }
+}
+
+TEST(DocumentSavedInPieces, AFailedPieceStopsTheSaveAndTheOldFileStays) {
+    TempDir dir;
+    const QString path = dir.write(QStringLiteral("a.php"), "old");
+    const std::string text(100, 'x');
+    const DocumentFileBytes bytes(text, 10);
+    int pieces = 0;
+    QString error;
+    EXPECT_FALSE(writeFileAtomically(
+        path, bytes.size(),
+        [&](const PieceSink& put) {
+            return bytes.produce([&](std::string_view piece) { return ++pieces < 3 && put(piece); });
+        },
+        &error));
+    EXPECT_EQ(pieces, 3);
+    EXPECT_EQ(test::readAll(path), QByteArray("old"));
+    EXPECT_EQ(othersIn(dir.path(), {QStringLiteral("a.php")}), QStringList());
 }
 
 } // namespace

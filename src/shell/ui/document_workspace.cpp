@@ -245,7 +245,9 @@ void DocumentWorkspace::openWithDialog() {
 
 DocumentPage* DocumentWorkspace::openDocument(const QString& path, const QString& extension,
                                               const QString& remotePath, bool remote) {
-    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+    // A missing file opens nothing; anything that is not a regular file (a folder, a FIFO, a
+    // device) is refused by the read below, with the reason.
+    if (path.isEmpty() || !QFileInfo::exists(path) || !confirmLargeFile(path)) {
         if (hooks_.raiseMainWindow) hooks_.raiseMainWindow();
         return nullptr;
     }
@@ -286,9 +288,21 @@ DocumentPage* DocumentWorkspace::openDocument(const QString& path, const QString
     return p;
 }
 
+bool DocumentWorkspace::confirmLargeFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile() || std::uint64_t(info.size()) <= kLargeFileBytes) return true;
+    const QString question =
+        QStringLiteral("Plik %1 ma %2 MB. Otwarcie tak dużego pliku może potrwać długo i zająć dużo pamięci. "
+                       "Otworzyć go mimo to?")
+            .arg(QDir::toNativeSeparators(path))
+            .arg(info.size() / (1024 * 1024));
+    return prompts_.confirm(question, Buttons::YesNo) == Answer::Yes;
+}
+
 bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool askAboutLostCharacters) {
-    std::size_t lost = 0;
-    const std::string bytes = toCrLfLines(p->editor()->documentBytes(&lost));
+    // Converted and written in pieces: a large document is not copied whole on the way.
+    const DocumentFileBytes bytes(p->editor()->documentUtf8());
+    const std::size_t lost = bytes.unrepresentable();
     if (lost > 0 && askAboutLostCharacters) {
         const QString question =
             QStringLiteral("Dokument %1 zawiera znaki spoza strony kodowej Windows-1250 (%2), które zostaną "
@@ -298,7 +312,8 @@ bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool
         if (prompts_.confirm(question, Buttons::YesNo) != Answer::Yes) return false;
     }
     QString error;
-    if (!writeFileAtomically(path, bytes, &error)) {
+    if (!writeFileAtomically(
+            path, bytes.size(), [&bytes](const PieceSink& put) { return bytes.produce(put); }, &error)) {
         prompts_.error(error);
         return false;
     }
