@@ -21,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <string>
@@ -35,24 +36,59 @@ using Clock = std::chrono::steady_clock;
 struct Figure {
     double seconds = 0; // of the measured step alone
     long peakKb = 0;    // the child's maximum resident set
+    long stepKb = -1;   // the peak during the step above the resident set before it
     bool ok = false;
 };
 
-// Runs `body` in a child; the body returns the seconds of its measured step (negative on failure).
-Figure inChild(const std::function<double()>& body) {
+// A line of /proc/self/status in KB ("VmRSS", "VmHWM").
+long statusKb(const char* key) {
+    FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status) return -1;
+    char line[256];
+    long value = -1;
+    const std::size_t length = std::strlen(key);
+    while (std::fgets(line, sizeof line, status))
+        if (std::strncmp(line, key, length) == 0 && line[length] == ':') value = std::atol(line + length + 1);
+    std::fclose(status);
+    return value;
+}
+
+// The step's own peak: the resident set before it, and the highest it reached during it (the
+// recorded peak is reset first).
+struct StepPeak {
+    long before = statusKb("VmRSS");
+    StepPeak() {
+        if (FILE* clear = std::fopen("/proc/self/clear_refs", "w")) {
+            std::fputs("5", clear);
+            std::fclose(clear);
+        }
+    }
+    long added() const { return statusKb("VmHWM") - before; }
+};
+
+struct StepResult {
+    double seconds;
+    long stepKb;
+};
+
+// Runs `body` in a child; the body returns the seconds of its measured step (negative on failure)
+// and the step's own peak when it measured one.
+Figure inChild(const std::function<StepResult()>& body) {
     int channel[2];
     if (::pipe(channel) != 0) return {};
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::close(channel[0]);
-        const double seconds = body();
-        [[maybe_unused]] const ssize_t n = ::write(channel[1], &seconds, sizeof seconds);
-        ::_exit(seconds < 0 ? 1 : 0);
+        const StepResult result = body();
+        [[maybe_unused]] const ssize_t n = ::write(channel[1], &result, sizeof result);
+        ::_exit(result.seconds < 0 ? 1 : 0);
     }
     ::close(channel[1]);
     Figure figure;
-    double seconds = -1;
-    if (::read(channel[0], &seconds, sizeof seconds) != sizeof seconds) seconds = -1;
+    StepResult result{-1, -1};
+    if (::read(channel[0], &result, sizeof result) != sizeof result) result = {-1, -1};
+    const double seconds = result.seconds;
+    figure.stepKb = result.stepKb;
     ::close(channel[0]);
     int status = 0;
     rusage usage{};
@@ -78,13 +114,14 @@ bool loadInto(wertan::CodeEditor& editor, const QString& path, double* seconds) 
     return true;
 }
 
+// "added" is the step's own peak where it measured one, else the peak above `baselineKb`.
 void print(const char* what, const Figure& figure, long baselineKb, double megabytes) {
     if (!figure.ok) {
         std::printf("%-12s failed\n", what);
         return;
     }
     const double peakMb = double(figure.peakKb) / 1024.0;
-    const double addedMb = double(figure.peakKb - baselineKb) / 1024.0;
+    const double addedMb = double(figure.stepKb >= 0 ? figure.stepKb : figure.peakKb - baselineKb) / 1024.0;
     std::printf("%-12s %9.2f s %10.0f MB %10.0f MB %8.2f\n", what, figure.seconds, peakMb, addedMb,
                 addedMb / megabytes);
     std::fflush(stdout);
@@ -118,47 +155,56 @@ int main(int argc, char** argv) {
     std::printf("document: %.0f MB of generated PHP (Windows-1250, CR LF)\n\n", size);
     std::printf("%-12s %11s %13s %13s %8s\n", "measure", "time", "peak", "added", "per byte");
 
-    auto withEditor = [&](const std::function<double(wertan::CodeEditor&)>& step) {
+    auto withEditor = [&](const std::function<StepResult(wertan::CodeEditor&)>& step) {
         return inChild([&] {
             QApplication app(argc, argv);
             wertan::CodeEditor editor;
             return step(editor);
         });
     };
-    const Figure baseline = withEditor([](wertan::CodeEditor&) { return 0.0; });
+    const Figure baseline = withEditor([](wertan::CodeEditor&) { return StepResult{0.0, -1}; });
     print("baseline", baseline, baseline.peakKb, size);
     print("open", withEditor([&](wertan::CodeEditor& editor) {
               double seconds = -1;
-              return loadInto(editor, path, &seconds) ? seconds : -1.0;
+              const StepPeak peak;
+              const bool loaded = loadInto(editor, path, &seconds);
+              return StepResult{loaded ? seconds : -1.0, peak.added()};
           }),
           baseline.peakKb, size);
-    const Figure loaded =
-        withEditor([&](wertan::CodeEditor& editor) { return loadInto(editor, path, nullptr) ? 0.0 : -1.0; });
-    print("loaded", loaded, baseline.peakKb, size);
+    const Figure loaded = withEditor([&](wertan::CodeEditor& editor) {
+        const bool ok = loadInto(editor, path, nullptr);
+        // What stays once the load is over.
+        return StepResult{ok ? 0.0 : -1.0, statusKb("VmRSS")};
+    });
+    Figure kept = loaded;
+    kept.stepKb = loaded.stepKb - baseline.peakKb;
+    print("loaded", kept, baseline.peakKb, size);
     const QString target = folder.filePath(QStringLiteral("saved.php"));
     print("save", withEditor([&](wertan::CodeEditor& editor) {
-              if (!loadInto(editor, path, nullptr)) return -1.0;
+              if (!loadInto(editor, path, nullptr)) return StepResult{-1.0, -1};
+              const StepPeak peak;
               const auto start = Clock::now();
               const wertan::DocumentFileBytes bytes(editor.documentUtf8());
               QString error;
               if (!wertan::writeFileAtomically(
                       target, bytes.size(), [&](const wertan::PieceSink& put) { return bytes.produce(put); },
                       &error))
-                  return -1.0;
-              return since(start);
+                  return StepResult{-1.0, -1};
+              return StepResult{since(start), peak.added()};
           }),
           baseline.peakKb, size);
     print("save-whole", withEditor([&](wertan::CodeEditor& editor) {
-              if (!loadInto(editor, path, nullptr)) return -1.0;
+              if (!loadInto(editor, path, nullptr)) return StepResult{-1.0, -1};
+              const StepPeak peak;
               const auto start = Clock::now();
               const std::string bytes = wertan::toCrLfLines(editor.documentBytes());
               QString error;
-              if (!wertan::writeFileAtomically(target, bytes, &error)) return -1.0;
-              return since(start);
+              if (!wertan::writeFileAtomically(target, bytes, &error)) return StepResult{-1.0, -1};
+              return StepResult{since(start), peak.added()};
           }),
           baseline.peakKb, size);
-    std::printf("(open, save and save-whole: added is the peak above the baseline; save and save-whole\n"
-                " hold the loaded document too, so their own cost is the peak above \"loaded\")\n\n");
+    std::printf("(added: for open, save and save-whole the peak during the step above the memory in use\n"
+                " before it; for loaded what the loaded document keeps above the baseline)\n\n");
 
     const Figure lex = inChild([&] {
         const auto start = Clock::now();
@@ -173,7 +219,7 @@ int main(int argc, char** argv) {
         }
         int status = 0;
         ::waitpid(tool, &status, 0);
-        return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? since(start) : -1.0;
+        return StepResult{WIFEXITED(status) && WEXITSTATUS(status) == 0 ? since(start) : -1.0, -1};
     });
     // The child that runs the tool only waits; its children's peak is the tool's.
     print("wertan-lex", lex, 0, size);

@@ -597,53 +597,62 @@ bool writeFileAtomically(const QString& path, std::uint64_t, const PieceSource& 
 
 DocumentFileBytes::DocumentFileBytes(std::string_view utf8, std::size_t pieceSize)
     : utf8_(utf8), pieceSize_(std::max<std::size_t>(pieceSize, 8)) {
-    run([](std::string_view) { return true; }, &size_, &unrepresentable_);
+    run(nullptr, &size_, &unrepresentable_);
 }
 
 bool DocumentFileBytes::produce(const PieceSink& put) const {
-    return run(put, nullptr, nullptr);
+    return run(&put, nullptr, nullptr);
 }
 
-bool DocumentFileBytes::run(const PieceSink& put, std::uint64_t* size, std::size_t* lost) const {
+bool DocumentFileBytes::run(const PieceSink* put, std::uint64_t* size, std::size_t* lost) const {
     std::uint64_t total = 0;
     std::size_t unrepresentable = 0;
     std::string out;
-    bool afterCr = false;  // the last byte handed over ended a line with CR
+    bool afterCr = false;  // the last line end handed over was a CR
     bool lineOpen = false; // bytes were handed over since the last line end
     const std::size_t n = utf8_.size();
     std::size_t start = 0;
     while (start < n) {
         std::size_t end = std::min(n, start + pieceSize_);
         // A piece ends before a character, never inside one.
-        for (int back = 0; back < 4 && end < n && end > start + 1 && (static_cast<unsigned char>(utf8_[end]) & 0xC0) == 0x80;
+        for (int back = 0; back < 4 && end < n && end > start + 1 &&
+                           (static_cast<unsigned char>(utf8_[end]) & 0xC0) == 0x80;
              ++back)
             --end;
         std::size_t lostHere = 0;
         const std::string bytes = utf8ToWin1250(utf8_.substr(start, end - start), &lostHere);
         unrepresentable += lostHere;
         out.clear();
-        out.reserve(bytes.size() + bytes.size() / 32 + 2);
-        for (const char c : bytes) {
-            if (c == '\n' && afterCr) {
-                afterCr = false; // the LF of a CR LF already written
-                continue;
+        const std::size_t count = bytes.size();
+        std::size_t i = 0;
+        if (afterCr && count > 0 && bytes[0] == '\n') i = 1; // the LF of a CR LF already written
+        afterCr = false;
+        while (i < count) {
+            // The run of ordinary bytes in one go, as toCrLfLines() does.
+            std::size_t j = i;
+            while (j < count && bytes[j] != '\r' && bytes[j] != '\n')
+                ++j;
+            if (j > i) lineOpen = true;
+            if (put) out.append(bytes.data() + i, j - i);
+            total += j - i;
+            if (j == count) break;
+            if (put) out.append("\r\n", 2);
+            total += 2;
+            lineOpen = false;
+            if (bytes[j] == '\r') {
+                if (j + 1 < count && bytes[j + 1] == '\n')
+                    ++j;
+                else if (j + 1 == count)
+                    afterCr = true;
             }
-            afterCr = c == '\r';
-            if (c == '\r' || c == '\n') {
-                out.append("\r\n", 2);
-                lineOpen = false;
-            } else {
-                out.push_back(c);
-                lineOpen = true;
-            }
+            i = j + 1;
         }
-        total += out.size();
-        if (!put(out)) return false;
+        if (put && !(*put)(out)) return false;
         start = end;
     }
     if (lineOpen) {
         total += 2;
-        if (!put(std::string_view("\r\n", 2))) return false;
+        if (put && !(*put)(std::string_view("\r\n", 2))) return false;
     }
     if (size) *size = total;
     if (lost) *lost = unrepresentable;

@@ -84,7 +84,8 @@ public:
     bool produce(const PieceSink& put) const;
 
 private:
-    bool run(const PieceSink& put, std::uint64_t* size, std::size_t* lost) const;
+    // Without `put`, only counts.
+    bool run(const PieceSink* put, std::uint64_t* size, std::size_t* lost) const;
     std::string_view utf8_;
     std::size_t pieceSize_;
     std::uint64_t size_ = 0;
