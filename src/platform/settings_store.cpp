@@ -3,7 +3,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <utility>
 
@@ -13,15 +16,38 @@ SettingsStore::SettingsStore()
     : open_([] {
           return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QStringLiteral("Wertan PHP"), QStringLiteral("Wertan PHP"));
-      }),
-      settings_(open_()) {
+      }) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // Where the native store keeps its file on this system.
+    if (avoidSpecialFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/Wertan PHP/Wertan PHP.conf")))
+        return;
+#endif
+    settings_ = open_();
     setAsideIfDamaged();
 }
 
 SettingsStore::SettingsStore(const QString& iniPath)
-    : open_([iniPath] { return std::make_unique<QSettings>(iniPath, QSettings::IniFormat); }),
-      settings_(open_()) {
+    : open_([iniPath] { return std::make_unique<QSettings>(iniPath, QSettings::IniFormat); }) {
+    if (avoidSpecialFile(iniPath)) return;
+    settings_ = open_();
     setAsideIfDamaged();
+}
+
+bool SettingsStore::avoidSpecialFile(const QString& path) {
+    // Reading a FIFO waits for a writer for ever, and the store's save would rename over it: a
+    // store file that is not a regular file is left alone, and the run keeps its settings in a
+    // private folder that goes with it.
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile()) return false;
+    scratch_ = std::make_unique<QTemporaryDir>();
+    settings_ =
+        std::make_unique<QSettings>(scratch_->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    damageReport_ =
+        QStringLiteral("Plik ustawień %1 nie jest zwykłym plikiem i nie został odczytany. Program "
+                       "zaczyna z ustawieniami domyślnymi, których nie zapisze przy zakończeniu.")
+            .arg(QDir::toNativeSeparators(path));
+    return true;
 }
 
 void SettingsStore::setAsideIfDamaged() {
@@ -55,7 +81,9 @@ QString SettingsStore::takeDamageReport() {
     return std::exchange(damageReport_, QString());
 }
 
-SettingsStore::~SettingsStore() = default;
+SettingsStore::~SettingsStore() {
+    settings_.reset(); // written before a private folder holding it goes
+}
 
 QString SettingsStore::group(const QString& key) {
     QString g = key;

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QSettings;
+class QTemporaryDir;
 
 namespace wertan {
 
@@ -40,10 +41,12 @@ public:
 private:
     static QString group(const QString& key);
     void setAsideIfDamaged();
+    bool avoidSpecialFile(const QString& path);
     std::function<std::unique_ptr<QSettings>()> open_;
     std::unique_ptr<QSettings> settings_;
     QString damageReport_;
     QString reportedFailure_;
+    std::unique_ptr<QTemporaryDir> scratch_; // holds the store when its own file cannot be used
 };
 
 } // namespace wertan

@@ -136,6 +136,28 @@ TEST_F(FilesUnderFaults, ADamagedSettingsFileIsSetAsideAndReportedOnce) {
     EXPECT_EQ(store->takeDamageReport(), QString()) << "the new file is sound";
 }
 
+TEST_F(FilesUnderFaults, AFifoInPlaceOfTheSettingsFileDoesNotHangTheStartAndStaysAFifo) {
+    const QString settings = dir.file(QStringLiteral("settings.ini"));
+    window.reset();
+    store.reset();
+    QFile::remove(settings);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(settings).constData(), 0644), 0);
+    store = std::make_unique<SettingsStore>(settings);
+    prompts.clear();
+    start({});
+    const QStringList errors = errorsOf(prompts);
+    ASSERT_EQ(errors.size(), 1) << errors.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("%1 nie jest zwykłym plikiem").arg(settings)))
+        << errors[0].toStdString();
+    window->close();
+    EXPECT_EQ(errorsOf(prompts).size(), 1) << "a quiet exit";
+    window.reset();
+    store.reset();
+    struct stat st {};
+    ASSERT_EQ(::lstat(QFile::encodeName(settings).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "not replaced";
+}
+
 TEST(SettingsStoreFailures, AStoreThatCannotBeWrittenIsReportedOnceARun) {
     TempDir dir;
     // A folder in the path that is a file: no user, not even root, can write there.
