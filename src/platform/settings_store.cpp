@@ -36,10 +36,11 @@ SettingsStore::SettingsStore(const QString& iniPath)
 
 bool SettingsStore::avoidSpecialFile(const QString& path) {
     // Reading a FIFO waits for a writer for ever, and the store's save would rename over it: a
-    // store file that is not a regular file is left alone, and the run keeps its settings in a
+    // store file that is a FIFO, a device or a socket is left alone, and the run keeps its settings in a
     // private folder that goes with it.
+    // A folder there cannot hang a read nor be renamed over: the store reports it at its sync.
     const QFileInfo info(path);
-    if (!info.exists() || info.isFile()) return false;
+    if (!info.exists() || info.isFile() || info.isDir()) return false;
     scratch_ = std::make_unique<QTemporaryDir>();
     settings_ =
         std::make_unique<QSettings>(scratch_->filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
@@ -157,9 +158,6 @@ QString SettingsStore::sync() {
         failure = QStringLiteral("Błędny format magazynu ustawień: ") + settings_->fileName();
         break;
     }
-    // Every window saves its part at exit: one failure makes one message, not one per window.
-    if (failure == reportedFailure_) return {};
-    reportedFailure_ = failure;
     return failure;
 }
 

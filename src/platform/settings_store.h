@@ -30,8 +30,7 @@ public:
     std::optional<qint32> readInt(const QString& key, const QString& name) const;
     void writeInt(const QString& key, const QString& name, qint32 value);
     void removeKey(const QString& key);
-    // Empty when the store was written; otherwise the platform's reason, given once a run: the
-    // same failure again is not repeated.
+    // Empty when the store was written; otherwise the platform's reason.
     QString sync();
 
     // A store whose file was damaged is set aside at start (renamed with the date and time) and
@@ -45,7 +44,6 @@ private:
     std::function<std::unique_ptr<QSettings>()> open_;
     std::unique_ptr<QSettings> settings_;
     QString damageReport_;
-    QString reportedFailure_;
     std::unique_ptr<QTemporaryDir> scratch_; // holds the store when its own file cannot be used
 };
 

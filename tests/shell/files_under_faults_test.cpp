@@ -158,19 +158,6 @@ TEST_F(FilesUnderFaults, AFifoInPlaceOfTheSettingsFileDoesNotHangTheStartAndStay
     EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "not replaced";
 }
 
-TEST(SettingsStoreFailures, AStoreThatCannotBeWrittenIsReportedOnceARun) {
-    TempDir dir;
-    // A folder in the path that is a file: no user, not even root, can write there.
-    dir.write(QStringLiteral("plain"), "x");
-    SettingsStore store(dir.file(QStringLiteral("plain/settings.ini")));
-    store.writeText(QStringLiteral("\\Software\\Wertan PHP\\Main"), QStringLiteral("a"), QStringLiteral("1"));
-    const QString first = store.sync();
-    EXPECT_TRUE(first.startsWith(QStringLiteral("Brak dostępu do magazynu ustawień"))) << first.toStdString();
-    store.writeText(QStringLiteral("\\Software\\Wertan PHP\\zkEditor"), QStringLiteral("b"),
-                    QStringLiteral("2"));
-    EXPECT_EQ(store.sync(), QString()) << "the same failure is not said again";
-}
-
 // Absurd layout values are kept on the screen, and what is written back at exit is sound.
 struct LayoutCase {
     const char* name;
