@@ -1,9 +1,9 @@
 #pragma once
-// The local file a download writes: the bytes go to a temporary file beside the target, which
-// replaces the target only when the download is complete. A failed or abandoned download leaves
-// the earlier file as it was and no temporary file behind. The data is not forced to disk: a
-// downloaded copy can always be fetched again, and a sync per file would dominate the time of
-// many small downloads.
+// The local file a download writes: the bytes go to a temporary file beside the target (beside
+// the end of its chain of links, when it is a link), which replaces it only when the download is
+// complete. A failed or abandoned download leaves the earlier file as it was and no temporary
+// file behind. The data is not forced to disk: a downloaded copy can always be fetched again, and
+// a sync per file would dominate the time of many small downloads.
 #include <QString>
 #include <QTemporaryFile>
 
@@ -23,11 +23,12 @@ public:
     bool commit();
     // Drops what has been written.
     void cancel();
-    // The system's reason for the last failure.
+    // The reason for the last failure, in Polish for the common causes.
     QString errorString() const { return error_; }
 
 private:
     QString target_;
+    QString final_; // the end of the target's chain of links
     std::unique_ptr<QTemporaryFile> temp_;
     QString error_;
 };

@@ -1,11 +1,13 @@
 #include "ftp/ftp_client.h"
 
 #include "ftp/download_file.h"
+#include "text/error_text.h"
 #include "text/win1250.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QPointer>
@@ -14,6 +16,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 
 #ifdef Q_OS_UNIX
 #include <arpa/inet.h>
@@ -399,7 +402,8 @@ void FtpClient::failWith(int code, const std::string& message) {
 }
 
 void FtpClient::failSocket(int code, const QString& text, int number) {
-    failWith(code, "500 " + toWin1250(text) + " (Winsock error #" + std::to_string(number) + ")");
+    failWith(code, "500 " + toWin1250(polishErrorReason(text)) + " (Winsock error #" +
+                       std::to_string(number) + ")");
 }
 
 void FtpClient::onReply(int code, const std::string& line) {
@@ -661,8 +665,9 @@ void FtpClient::startTransfer() {
         // The download goes to a new file that replaces the old one only when it is complete.
         saveFile_ = std::make_unique<DownloadFile>(localFileName);
         if (!saveFile_->open()) {
+            const std::string reason = toWin1250(saveFile_->errorString());
             saveFile_.reset();
-            failWith(426, "Unable to open local file " + localName);
+            failWith(426, "Unable to open local file " + localName + ": " + reason);
             return;
         }
         transferCommand_ = kind_ == FtpRequest::Get
@@ -670,9 +675,16 @@ void FtpClient::startTransfer() {
                                : (hostFileName.empty() ? "LIST" : "LIST " + hostFileName);
     } else {
         readFile_ = std::make_unique<QFile>(localFileName);
-        if (!readFile_->open(QIODevice::ReadOnly)) {
+        // Only a regular file is sent: a FIFO or a device could block or never end.
+        const QFileInfo source(localFileName);
+        const QString refusal =
+            source.isDir()                          ? polishErrorReason(EISDIR)
+            : source.exists() && !source.isFile()   ? QStringLiteral("To nie jest zwykły plik")
+            : !readFile_->open(QIODevice::ReadOnly) ? polishErrorReason(readFile_->errorString())
+                                                    : QString();
+        if (!refusal.isEmpty()) {
             readFile_.reset();
-            failWith(426, "426 Unable to open local file " + localName);
+            failWith(426, "426 Unable to open local file " + localName + ": " + toWin1250(refusal));
             return;
         }
         transferCommand_ = "STOR " + hostFileName;
@@ -827,6 +839,7 @@ void FtpClient::onDataReadyRead() {
         const qint64 n =
             data_->read(blockBuffer_.data(), std::min<qint64>(kReceiveBlock, blockBuffer_.size()));
         if (n <= 0) return;
+        byteCount_ += n; // received, whether or not it can be stored
         if (!saveFile_ || !saveFile_->write(blockBuffer_.constData(), n)) {
             const QString reason = saveFile_ ? saveFile_->errorString() : QString();
             display("! Błąd zapisu pliku lokalnego");
@@ -834,7 +847,6 @@ void FtpClient::onDataReadyRead() {
                           toWin1250(reason));
             return;
         }
-        byteCount_ += n;
         deadlineMs_ = deadlineClock_.elapsed() + timeout.count();
         bool abort = false;
         if (onProgress) onProgress(byteCount_, abort);
@@ -857,7 +869,7 @@ void FtpClient::sendFileBlocks() {
         if (n < 0) {
             display("! Błąd odczytu pliku lokalnego");
             abortTransfer("426 Nie można odczytać pliku lokalnego " + toWin1250(localFileName) + ": " +
-                          toWin1250(readFile_->errorString()));
+                          toWin1250(polishErrorReason(readFile_->errorString())));
             return;
         }
         if (n == 0) {

@@ -3,10 +3,12 @@
 // ("\Software\Wertan PHP\Main\FormMainPHP"); values are texts or 32-bit integers.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QSettings;
+class QTemporaryDir;
 
 namespace wertan {
 
@@ -31,9 +33,18 @@ public:
     // Empty when the store was written; otherwise the platform's reason.
     QString sync();
 
+    // A store whose file was damaged is set aside at start (renamed with the date and time) and
+    // the run starts from an empty store. The message about it, once; empty when there was none.
+    QString takeDamageReport();
+
 private:
     static QString group(const QString& key);
+    void setAsideIfDamaged();
+    bool avoidSpecialFile(const QString& path);
+    std::function<std::unique_ptr<QSettings>()> open_;
     std::unique_ptr<QSettings> settings_;
+    QString damageReport_;
+    std::unique_ptr<QTemporaryDir> scratch_; // holds the store when its own file cannot be used
 };
 
 } // namespace wertan

@@ -4,6 +4,7 @@
 
 #include "ftp/ftp_client.h"
 #include "support/temp_dir.h"
+#include "text/win1250.h"
 
 #include <QDir>
 #include <QFile>
@@ -351,6 +352,9 @@ TEST_F(PyFtp, UnopenableLocalFileEndsTheTransferBeforeAnythingIsSent) {
     root.write("plik.bin", "na serwerze");
     const QString missing = local.file("brak/plik.bin");
     const QString folder = local.path();
+    // The reason, in Polish, follows the message.
+    const std::string noSuchFile = wertan::toWin1250(QStringLiteral("Nie ma takiego pliku ani folderu"));
+    const std::string isFolder = wertan::toWin1250(QStringLiteral("To jest folder, a nie plik"));
     struct Case {
         FtpRequest kind;
         bool (FtpClient::*request)();
@@ -358,11 +362,11 @@ TEST_F(PyFtp, UnopenableLocalFileEndsTheTransferBeforeAnythingIsSent) {
         std::string message;
     };
     const Case cases[] = {
-        {FtpRequest::Get, &FtpClient::get, missing, "Unable to open local file " + str(missing)},
-        {FtpRequest::Get, &FtpClient::get, folder, "Unable to open local file " + str(folder)},
-        {FtpRequest::Dir, &FtpClient::dir, missing, "Unable to open local file " + str(missing)},
-        {FtpRequest::Put, &FtpClient::put, missing, "426 Unable to open local file " + str(missing)},
-        {FtpRequest::Put, &FtpClient::put, folder, "426 Unable to open local file " + str(folder)},
+        {FtpRequest::Get, &FtpClient::get, missing, "Unable to open local file " + str(missing) + ": " + noSuchFile},
+        {FtpRequest::Get, &FtpClient::get, folder, "Unable to open local file " + str(folder) + ": " + isFolder},
+        {FtpRequest::Dir, &FtpClient::dir, missing, "Unable to open local file " + str(missing) + ": " + noSuchFile},
+        {FtpRequest::Put, &FtpClient::put, missing, "426 Unable to open local file " + str(missing) + ": " + noSuchFile},
+        {FtpRequest::Put, &FtpClient::put, folder, "426 Unable to open local file " + str(folder) + ": " + isFolder},
     };
     for (const Case& c : cases) {
         client.localFileName = c.path;

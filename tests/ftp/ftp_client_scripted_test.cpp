@@ -4,6 +4,7 @@
 
 #include "ftp/ftp_client.h"
 #include "support/temp_dir.h"
+#include "text/win1250.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -469,7 +470,8 @@ TEST_F(Scripted, UnreachableServerIsASocketError) {
     closed.close(); // nothing listens there any more
     EXPECT_FALSE(client.connectToServer());
     EXPECT_EQ(client.replyCode(), 500);
-    EXPECT_EQ(client.errorMessage(), "500 Connection refused (Winsock error #0)");
+    EXPECT_EQ(client.errorMessage(),
+              wertan::toWin1250(QStringLiteral("500 Połączenie odrzucone (Winsock error #0)")));
     EXPECT_EQ(probe.lastDone(), std::pair(FtpRequest::Connect, 500));
     EXPECT_TRUE(probe.closed.empty());
 

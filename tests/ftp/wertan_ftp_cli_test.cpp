@@ -4,8 +4,10 @@
 #include "support/temp_dir.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using wertan::test::PyFtpServer;
 using wertan::test::TempDir;
@@ -18,9 +20,17 @@ struct ToolRun {
     QByteArray err;
 };
 
-ToolRun runTool(const QStringList& arguments) {
+// Runs the tool; with `smallDisk` set, a small file system of its own (64 KB) is mounted over that
+// folder for the run, in a mount namespace private to the tool.
+ToolRun runTool(const QStringList& arguments, const QString& smallDisk = {}) {
     QProcess process;
-    process.start(QStringLiteral(WERTAN_TOOLS_DIR "/wertan-ftp"), arguments);
+    if (smallDisk.isEmpty())
+        process.start(QStringLiteral(WERTAN_TOOLS_DIR "/wertan-ftp"), arguments);
+    else
+        process.start(QStringLiteral("unshare"),
+                      QStringList{"-m", "sh", "-c", "mount -t tmpfs -o size=64k tmpfs \"$0\" && exec \"$@\"",
+                                  smallDisk, QStringLiteral(WERTAN_TOOLS_DIR "/wertan-ftp")}
+                          << arguments);
     ToolRun run;
     if (!process.waitForFinished(120000)) {
         process.kill();
@@ -124,6 +134,37 @@ TEST_P(WertanFtpCliSession, StopsAtTheFirstFailureAndExitsWith1) {
     const ToolRun refused = runTool(QStringList(login()).replaceInStrings("tajne", "zle") << "pwd");
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains("wertan-ftp: połączenie: 530 ")) << refused.err.toStdString();
+}
+
+TEST_P(WertanFtpCliSession, GetIntoALinkChainWritesTheEndAndKeepsTheLinks) {
+    root.write("a.php", "nowa tresc");
+    QDir(local.path()).mkdir("real");
+    const QString end = local.write("real/a.php", "stara tresc");
+    ASSERT_TRUE(QFile::link("real/a.php", local.file("mid.php")));
+    ASSERT_TRUE(QFile::link("mid.php", local.file("top.php")));
+    const ToolRun run = runTool(login() << "get"
+                                        << "a.php" << local.file("top.php"));
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(wertan::test::readAll(end), QByteArray("nowa tresc"));
+    EXPECT_TRUE(QFileInfo(local.file("top.php")).isSymLink());
+    EXPECT_TRUE(QFileInfo(local.file("mid.php")).isSymLink());
+    EXPECT_EQ(QDir(local.file("real")).entryList(QDir::Files), QStringList{"a.php"});
+}
+
+TEST_P(WertanFtpCliSession, GetToAFullDiskSaysWhyInPolishAndCountsWhatCame) {
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting a small disk for the tool needs root";
+    root.write("big.bin", QByteArray(300 * 1024, 'b'));
+    QDir(local.path()).mkdir("disk");
+    const ToolRun run = runTool(login() << "get"
+                                        << "big.bin" << local.file("disk/big.bin"),
+                                local.file("disk"));
+    EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+    const QString err = QString::fromUtf8(run.err);
+    EXPECT_TRUE(err.contains(QStringLiteral("426 Nie można zapisać pliku lokalnego %1: Brak miejsca na dysku")
+                                 .arg(local.file("disk/big.bin"))))
+        << run.err.toStdString();
+    EXPECT_FALSE(err.contains(QStringLiteral("Unknown error"))) << run.err.toStdString();
+    EXPECT_FALSE(err.contains(QStringLiteral("! 0 bytes received"))) << run.err.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, WertanFtpCliSession, ::testing::Values(false, true),

@@ -12,14 +12,6 @@ int Usage() {
     return 2;
 }
 
-bool ReadAll(FILE* file, std::string& text) {
-    char chunk[1 << 16];
-    std::size_t count;
-    while ((count = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        text.append(chunk, count);
-    return !std::ferror(file);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -28,28 +20,39 @@ int main(int argc, char** argv) {
     Language language;
     if (!languageFromTag(argv[1], language)) return Usage();
 
-    std::string text;
     FILE* input = argc == 3 ? std::fopen(argv[2], "rb") : stdin;
-    const bool read = input && ReadAll(input, text);
-    if (input && input != stdin) std::fclose(input);
-    if (!read) {
-        std::fprintf(stderr, "wertan-lex: cannot read %s\n", argc == 3 ? argv[2] : "standard input");
+    if (!input) {
+        std::fprintf(stderr, "wertan-lex: cannot read %s\n", argv[2]);
         return 1;
     }
 
-    // Written line by line so a large file needs no second copy of its dump.
+    // Read, lexed and written line by line as the input arrives: memory stays within the longest
+    // line, and an endless input runs until it is stopped.
     const LineLexer lex = lexerFor(language);
     TokenBuffer tokens;
     LineState state;
     std::string out;
-    for (std::string_view line : splitLines(text)) {
+    bool written = true;
+    auto dumpLine = [&](std::string_view line) {
         state = lex(line, state, tokens);
         appendTokenDump(out, line, tokens.view());
         if (out.size() >= (1u << 16)) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
+            written = std::fwrite(out.data(), 1, out.size(), stdout) == out.size() && written;
             out.clear();
         }
+    };
+    LineSplitter lines;
+    static char block[1 << 16];
+    std::size_t count;
+    while (written && (count = std::fread(block, 1, sizeof block, input)) > 0)
+        lines.feed(std::string_view(block, count), dumpLine);
+    const bool read = !std::ferror(input);
+    if (input != stdin) std::fclose(input);
+    if (!read) {
+        std::fprintf(stderr, "wertan-lex: cannot read %s\n", argc == 3 ? argv[2] : "standard input");
+        return 1;
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    lines.finish(dumpLine);
+    written = std::fwrite(out.data(), 1, out.size(), stdout) == out.size() && written;
+    return written && std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }

@@ -16,6 +16,40 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
+void LineSplitter::feed(std::string_view block, const LineSink& sink) {
+    std::size_t pos = 0;
+    if (skipLf_ && !block.empty()) {
+        skipLf_ = false;
+        if (block[0] == '\n') pos = 1;
+    }
+    std::size_t start = pos;
+    for (; pos < block.size(); ++pos) {
+        const char c = block[pos];
+        if (c != '\n' && c != '\r') continue;
+        if (pending_.empty()) {
+            sink(block.substr(start, pos - start));
+        } else {
+            pending_.append(block.data() + start, pos - start);
+            sink(pending_);
+            pending_.clear();
+        }
+        if (c == '\r') {
+            if (pos + 1 == block.size())
+                skipLf_ = true;
+            else if (block[pos + 1] == '\n')
+                ++pos;
+        }
+        start = pos + 1;
+    }
+    pending_.append(block.data() + start, block.size() - start);
+}
+
+void LineSplitter::finish(const LineSink& sink) {
+    if (!pending_.empty()) sink(pending_);
+    pending_.clear();
+    skipLf_ = false;
+}
+
 std::vector<LexedLine> lexDocument(Language language, std::span<const std::string_view> lines) {
     const LineLexer lex = lexerFor(language);
     std::vector<LexedLine> result;

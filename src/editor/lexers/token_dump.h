@@ -5,6 +5,7 @@
 //   and LF written as \\, \t, \r and \n; after the tokens of each input line one empty line.
 #include "editor/lexers/lexers.h"
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +16,21 @@ namespace wertan::lexers {
 // Lines of a text split at LF, CR LF or CR, without their line breaks. A line break at the very end
 // closes the last line without opening another; an empty text has no lines.
 std::vector<std::string_view> splitLines(std::string_view text);
+
+// The same split for a text that arrives in blocks: each line is handed over as soon as its line
+// break has arrived, so only the line being read is held (a CR at the end of a block waits for the
+// next block to tell whether an LF belongs to it). The lines are those splitLines() gives.
+class LineSplitter {
+public:
+    using LineSink = std::function<void(std::string_view line)>;
+    void feed(std::string_view block, const LineSink& sink);
+    // The end of the text: hands over a last line that has no line break.
+    void finish(const LineSink& sink);
+
+private:
+    std::string pending_; // the start of the line still being read
+    bool skipLf_ = false; // the previous block ended with CR
+};
 
 // The tokens of one line and the state it leaves, as a whole-document pass produces them.
 struct LexedLine {

@@ -279,7 +279,9 @@ void DocumentWorkspace::openWithDialog() {
 
 DocumentPage* DocumentWorkspace::openDocument(const QString& path, const QString& extension,
                                               const QString& remotePath, bool remote) {
-    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+    // A missing file opens nothing; anything that is not a regular file (a folder, a FIFO, a
+    // device) is refused by the read below, with the reason.
+    if (path.isEmpty() || !QFileInfo::exists(path) || !confirmLargeFile(path)) {
         if (hooks_.raiseMainWindow) hooks_.raiseMainWindow();
         return nullptr;
     }
@@ -339,11 +341,23 @@ bool DocumentWorkspace::writeActiveDocumentTo(const QString& path) {
     return p && writeDocument(p, path, true);
 }
 
+bool DocumentWorkspace::confirmLargeFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile() || std::uint64_t(info.size()) <= kLargeFileBytes) return true;
+    const QString question =
+        QStringLiteral("Plik %1 ma %2 MB. Otwarcie tak dużego pliku może potrwać długo i zająć dużo pamięci. "
+                       "Otworzyć go mimo to?")
+            .arg(QDir::toNativeSeparators(path))
+            .arg(info.size() / (1024 * 1024));
+    return prompts_.confirm(question, Buttons::YesNo) == Answer::Yes;
+}
+
 bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool askAboutLostCharacters) {
-    // The text goes back in the document's own encoding with the line ends it holds: a file that
-    // was not edited is written byte for byte as it was read.
-    std::size_t lost = 0;
-    std::string bytes = p->editor()->encodedText(p->format().encoding, &lost);
+    // The text goes back in the document's own encoding with the line ends it holds (a file that
+    // was not edited is written byte for byte as it was read), converted and written in pieces so
+    // that a large document is not copied whole on the way.
+    const std::string_view text = p->editor()->documentUtf8();
+    const std::size_t lost = DocumentFileBytes(text, p->format().encoding).unrepresentable();
     if (lost > 0 && askAboutLostCharacters) {
         const QString offer =
             QStringLiteral("Dokument %1 zawiera znaki spoza strony kodowej Windows-1250 (%2).\n\n"
@@ -355,7 +369,6 @@ bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool
             TextFormat format = p->format();
             format.encoding = TextEncoding::Utf8;
             p->setFormat(format);
-            bytes = p->editor()->encodedText(TextEncoding::Utf8);
             break;
         }
         case Answer::No: {
@@ -371,9 +384,10 @@ bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool
             return false;
         }
     }
-    if (p->format().encoding == TextEncoding::Utf8 && p->format().byteOrderMark) bytes.insert(0, kUtf8Mark);
+    const DocumentFileBytes bytes(text, p->format().encoding, p->format().byteOrderMark);
     QString error;
-    if (!writeFileAtomically(path, bytes, &error)) {
+    if (!writeFileAtomically(
+            path, bytes.size(), [&bytes](const PieceSink& put) { return bytes.produce(put); }, &error)) {
         prompts_.error(error);
         return false;
     }

@@ -139,6 +139,8 @@ private:
     void afterUserSwitch();
     void refreshTabPicture(DocumentPage* page);
     bool writeDocument(DocumentPage* page, const QString& path, bool convert);
+    // Above the large-file size the user is asked before the file is read; true to open it.
+    bool confirmLargeFile(const QString& path);
     void closePage(int index);
 
     QTabWidget* tabs_;

@@ -35,6 +35,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace wertan {
 
 namespace {
@@ -43,6 +45,8 @@ enum WindowStateOrdinal { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
 enum AlignOrdinal { alNone = 0, alTop = 1, alBottom = 2, alLeft = 3, alRight = 4, alClient = 5 };
 enum TabPositionOrdinal { tpTop = 0, tpBottom = 1, tpLeft = 2, tpRight = 3 };
 constexpr int kPositionDesktopCenter = 5;
+// The narrowest the editor area beside the docking area may become through a stored width.
+constexpr int kEditorRoom = 200;
 
 // The long part of a hint: after the first "|", or the whole hint when it has none.
 QString longHint(const QString& hint) {
@@ -90,6 +94,9 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     resize(std::min(1000, screen.width()), std::min(720, screen.height()));
     move(screen.center() - rect().center());
     if (layoutRestorable_) restoreLayout();
+    // A damaged settings file was set aside when the store opened it: said once, at start.
+    if (const QString damage = services_.settingsStore.takeDamageReport(); !damage.isEmpty())
+        services_.prompts.error(damage);
 }
 
 MainWindow::~MainWindow() {
@@ -567,7 +574,13 @@ void MainWindow::restoreLayout() {
         else if (*state == wsMinimized)
             setWindowState(windowState() | Qt::WindowMinimized);
     }
-    if (const auto width = get("PanelLeft.Width"); width && *width > 0) {
+    if (auto width = get("PanelLeft.Width"); width && *width > 0) {
+        // Kept on the screen, with room for the editor beside it, like the editor options are.
+        const QRect screen = QApplication::primaryScreen()
+                                 ? QApplication::primaryScreen()->availableGeometry()
+                                 : QRect(0, 0, 1024, 768);
+        const int widest = std::max(panelLeft_->minimumWidth(), screen.width() - kEditorRoom);
+        width = std::clamp(*width, panelLeft_->minimumWidth(), widest);
         QList<int> sizes = splitter_->sizes();
         const int total = std::max(sizes.value(0) + sizes.value(1), *width + 100);
         if (dockingAreaOnLeft())
@@ -591,8 +604,9 @@ void MainWindow::restoreLayout() {
                                                      QTabWidget::East};
         if (*position >= 0 && *position <= 3) documentTabs_->setTabPosition(positions[*position]);
     }
-    if (const auto h = get("PageControl.TabHeight")) tabHeight_ = *h;
-    if (const auto w = get("PageControl.TabWidth")) tabWidth_ = *w;
+    // 1 hides the tabs; any other value is their natural size.
+    if (const auto h = get("PageControl.TabHeight")) tabHeight_ = *h == 1 ? 1 : 0;
+    if (const auto w = get("PageControl.TabWidth")) tabWidth_ = *w == 1 ? 1 : 0;
     documentTabsShown_ = action(QStringLiteral("MenuView_ShowCodeTabs_Show"))->isChecked();
     applyDocumentTabSize();
     check("MenuView_Help_InBroserw.Checked");
