@@ -544,7 +544,8 @@ void CodeEditor::updateCaretLine() {
 }
 
 void CodeEditor::onUpdateUi(int updated) {
-    if (updated & SC_UPDATE_SELECTION) {
+    // Typed text moves the caret without a selection update, so a change of the text counts too.
+    if (updated & (SC_UPDATE_SELECTION | SC_UPDATE_CONTENT)) {
         const int line = caretLine();
         const int column = caretColumn();
         if (line != lastLine_ || column != lastColumn_) {
@@ -552,6 +553,8 @@ void CodeEditor::onUpdateUi(int updated) {
             lastColumn_ = column;
             if (reportsStatus_) emit statusChanged(false);
         }
+    }
+    if (updated & SC_UPDATE_SELECTION) {
         if (options_.highlightCaretLine) updateCaretLine();
         if (drawsOwnCaret()) {
             caretShown_ = true;
