@@ -411,7 +411,8 @@ TEST_F(ColouredPage, ALongLineIsColouredAsFarAsItIsShownAndFurtherWhenTheViewMov
     QTest::keyClicks(page.editor, QStringLiteral("/*"));
     settle();
     page.editor->viewport()->repaint();
-    EXPECT_LT(page.editor->lexerAdapter().longLineBytesLexed() - before, std::size_t(100'000));
+    // Each keystroke: from the checkpoint before it to a checkpoint past the view's end.
+    EXPECT_LT(page.editor->lexerAdapter().longLineBytesLexed() - before, std::size_t(2 * 100'000));
     EXPECT_EQ(wrongStylesBefore(page.editor, js, 20'000), 0);
     EXPECT_EQ(attributeNameAt(page.editor, js, "function"), "Comment");
     QTest::keyClick(page.editor, Qt::Key_End);
@@ -444,8 +445,9 @@ TEST_F(ColouredPage, AnEditFarIntoALongLineIsColouredFromTheCheckpointBeforeIt) 
     settle();
     page.editor->viewport()->repaint();
     const long lineEnd = page.editor->SendScintilla(Base::SCI_GETLINEENDPOSITION, 1UL);
+    // Each keystroke: from the checkpoint before it to the line's end, which the lines after it need.
     EXPECT_LT(page.editor->lexerAdapter().longLineBytesLexed() - before,
-              std::size_t(lineEnd - middle + 100'000))
+              2 * std::size_t(lineEnd - middle + 2 * LexerAdapter::kCheckpointBytes))
         << "lexed from the checkpoint before the edit, not from the line's start";
     colourToEnd(page.editor);
     EXPECT_EQ(attributeNameAt(page.editor, js, "var b"), "Comment");

@@ -148,6 +148,7 @@ CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent), lexer_(new Lexe
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this](int, int type) {
         if (!announcingAll_ && (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))) changeAnnouncer_.start();
     });
+    connect(lexer_, &LexerAdapter::wantsChangesMadeChanged, this, [this] { applyChangeMask(); });
     announceAllChanges(EditorAccessibility::install());
     setUtf8(true);
     // The editor colours its text itself (LexerAdapter); text before the view that the view's
@@ -233,6 +234,7 @@ void CodeEditor::loadUtf8(std::string_view utf8) {
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.data());
     applyChangeMask();
     lexer_->invalidate();
+    lexer_->colourView();
     changeAnnouncer_.stop();
     announceChanges();
     SendScintilla(SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(collecting));
@@ -249,7 +251,9 @@ void CodeEditor::announceAllChanges(bool all) {
 }
 
 void CodeEditor::applyChangeMask() {
-    const long quiet = SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE;
+    // Changes made are heard of too while the colouring asks for them (a long line in the text).
+    const long quiet = SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE |
+                       (lexer_->wantsChangesMade() ? SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT : 0);
     SendScintilla(SCI_SETMODEVENTMASK,
                   static_cast<unsigned long>(announcingAll_ ? long(SC_MODEVENTMASKALL) : quiet));
 }

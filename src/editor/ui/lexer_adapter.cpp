@@ -48,8 +48,20 @@ void LexerAdapter::invalidate() {
     modifiedEnd_ = -1;
     styledEnd_ = 0;
     checkpoints_.clear();
+    setWantsChangesMade(false);
     send(Base::SCI_STARTSTYLING, 0, 0);
     editor_->viewport()->update();
+}
+
+void LexerAdapter::colourView() {
+    const long first =
+        send(Base::SCI_DOCLINEFROMVISIBLE, static_cast<unsigned long>(send(Base::SCI_GETFIRSTVISIBLELINE)));
+    const long rows = send(Base::SCI_LINESONSCREEN) + 1;
+    const long lines = send(Base::SCI_GETLINECOUNT);
+    const long after = first + rows + 1 >= lines
+                           ? send(Base::SCI_GETLENGTH)
+                           : send(Base::SCI_POSITIONFROMLINE, static_cast<unsigned long>(first + rows + 1));
+    colourTo(after);
 }
 
 // Insertions and deletions move the positions after them; the lines they touch are no longer the
@@ -59,6 +71,10 @@ void LexerAdapter::textModified(int position, int type, const char*, int length,
                                 int) {
     const long p = position;
     const long n = length;
+    if (type & (Base::SC_MOD_INSERTTEXT | Base::SC_MOD_DELETETEXT)) {
+        colourChangedLongLine(p);
+        return;
+    }
     if (!(type & (Base::SC_MOD_BEFOREINSERT | Base::SC_MOD_BEFOREDELETE))) return;
     if (type & Base::SC_MOD_BEFOREINSERT) {
         if (styledEnd_ > p) styledEnd_ += n;
@@ -146,6 +162,7 @@ std::pair<long, lexers::LineState> LexerAdapter::lexLongLine(long pos, lexers::L
     const lexers::LinePartLexer lex = lexers::partLexerFor(*language_);
     dropCheckpoints(pos, lineEnd);
     ++linesLexed_;
+    setWantsChangesMade(true);
     while (pos < lexTo) {
         // A piece from the checkpoint to the next token boundary a checkpoint's length on, read with
         // room for the tokens' lookahead; a token running further (a long string or comment) takes
@@ -209,6 +226,9 @@ void LexerAdapter::colourTo(long wanted) {
     const long lastLine = send(Base::SCI_LINEFROMPOSITION, static_cast<unsigned long>(wanted - 1));
     const long end = send(Base::SCI_POSITIONFROMLINE, static_cast<unsigned long>(lastLine + 1));
     if (!language_) {
+        // A long plain line is claimed as soon as it changes, as a coloured one is coloured then.
+        const long lineEnd = send(Base::SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+        if (lineEnd - pos > kLongLine) setWantsChangesMade(true);
         colourPlain(pos, end);
         return;
     }
@@ -313,6 +333,20 @@ void LexerAdapter::colourTo(long wanted) {
     const long styled = send(Base::SCI_GETENDSTYLED);
     styledEnd_ = std::max(styledEnd_, styled);
     if (styled > modifiedEnd_ || styled == length) modifiedEnd_ = -1;
+}
+
+void LexerAdapter::setWantsChangesMade(bool wanted) {
+    if (wantsChangesMade_ == wanted) return;
+    wantsChangesMade_ = wanted;
+    emit wantsChangesMadeChanged(wanted);
+}
+
+void LexerAdapter::colourChangedLongLine(long position) {
+    const long line = send(Base::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
+    const long lineStart = send(Base::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long lineEnd = send(Base::SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+    if (lineEnd - lineStart <= kLongLine) return;
+    colourTo(lineEnd);
 }
 
 bool LexerAdapter::eventFilter(QObject* watched, QEvent* event) {

@@ -64,6 +64,9 @@ public:
     void setComponent(const ColouringComponent* component);
     // Forgets all colouring done so far: the next request lexes from the first line.
     void invalidate();
+    // Colours what the view shows now. A new text is coloured so before the control first lays out
+    // its lines: a long line whose styles changed after its layout would be laid out whole again.
+    void colourView();
 
     // The token at a byte position, lexed from the state its line starts in (the lines before are
     // coloured first); none on line breaks, past the end, without colouring or without a lexer.
@@ -78,6 +81,14 @@ public:
     // Lines longer than this are coloured in pieces from checkpoints this far apart.
     static constexpr long kLongLine = 1 << 18;
     static constexpr long kCheckpointBytes = 1 << 15;
+
+    // Whether the adapter needs to hear of changes once they are made, not only before: while the text
+    // has a long line, the changed piece of it is coloured at once, before the control lays the line
+    // out for the caret, so that the whole line is not laid out a second time for new styles.
+    bool wantsChangesMade() const { return wantsChangesMade_; }
+
+signals:
+    void wantsChangesMadeChanged(bool wanted);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -117,6 +128,9 @@ private:
     void addCheckpoint(const Checkpoint& checkpoint);
     // Before the view is painted: a long line shown further than it is coloured is coloured on.
     void colourShownLongLines();
+    void setWantsChangesMade(bool wanted);
+    // After a change inside a long line: the line is coloured as far as it is shown, at once.
+    void colourChangedLongLine(long position);
 
     QsciScintillaBase* editor_;
     const ColouringComponent* component_ = nullptr;
@@ -140,6 +154,7 @@ private:
     std::vector<char> styleBuffer_;
     std::size_t linesLexed_ = 0;
     std::size_t longLineBytesLexed_ = 0;
+    bool wantsChangesMade_ = false;
 };
 
 } // namespace wertan
