@@ -8,7 +8,11 @@
 //   opening it with the first screen painted, paging down, jumping into it, typing near its top
 //   (with a block comment opened above) and near its end, and opening and closing a block comment
 //   near its top; each with PHP colouring (/1) against the same page without colouring (/0).
+// - Minified JavaScript: one line of 5 or 50 MB (the first argument), opened with the first screen
+//   painted, and a character typed near its start or in its middle with the paint and the idle work
+//   that follows; with JavaScript colouring (/1) against the same page without colouring (/0).
 #include "corpus.h"
+#include "editor/lexers/lexers.h"
 #include "editor/ui/code_editor.h"
 #include "editor/ui/colouring_component.h"
 #include "editor/ui/lexer_adapter.h"
@@ -115,6 +119,41 @@ struct Page {
     }
     long line(long position) const { return editor->SendScintilla(Base::SCI_LINEFROMPOSITION, u(position)); }
 };
+
+// Minified JavaScript: the generated scripts without their comments, joined into one line of at
+// least `mb` * 10^6 bytes, behind a licence comment, as a build tool leaves it.
+const std::string& minifiedJavaScript(std::size_t mb) {
+    static std::map<std::size_t, std::string> lines;
+    auto [it, made] = lines.try_emplace(mb);
+    if (!made) return it->second;
+    std::string& out = it->second;
+    const std::size_t wanted = mb * 1000 * 1000;
+    out = "/*! wertan-demo.min.js | (c) Wertan */ ";
+    const std::string source =
+        lexers::bench::GenerateCorpus(lexers::Language::JavaScript, wanted * 3 / 2 + 4096);
+    lexers::TokenBuffer tokens;
+    lexers::LineState state;
+    std::size_t at = 0;
+    while (out.size() < wanted && at < source.size()) {
+        std::size_t e = source.find_first_of("\r\n", at);
+        if (e == std::string::npos) e = source.size();
+        const std::string_view line(source.data() + at, e - at);
+        state = lexers::lexLine(lexers::Language::JavaScript, line, state, tokens);
+        for (const lexers::Token& token : tokens) {
+            if (token.attribute == lexers::Attribute::Comment) continue;
+            if (token.attribute == lexers::Attribute::Space) {
+                if (!out.empty() && out.back() != ' ') out += ' ';
+                continue;
+            }
+            out.append(line.substr(token.start, token.length));
+        }
+        if (!out.empty() && out.back() != ' ') out += ' ';
+        at = e + (e < source.size() && source[e] == '\r' && e + 1 < source.size() && source[e + 1] == '\n'
+                      ? 2
+                      : 1);
+    }
+    return out;
+}
 
 const std::string& largeDocument() {
     return phpDocument(megabytes("WERTAN_LARGE_MB", 50));
@@ -255,6 +294,62 @@ void OpenAndCloseCommentNearTop(benchmark::State& state) {
     state.counters["lines_lexed"] = benchmark::Counter(double(lexed), benchmark::Counter::kAvgIterations);
 }
 
+// A page of minified JavaScript: colouring as the menu's JavaScript item gives it, or off.
+struct ScriptPage : Page {
+    ColouringComponent js{SchemeLanguage::JavaScript};
+    explicit ScriptPage(bool coloured) : Page(false) {
+        if (coloured) editor->setColouring(&js);
+        QApplication::processEvents();
+    }
+};
+
+// Opening one line of minified JavaScript and painting the first screen.
+void OpenLongLine(benchmark::State& state) {
+    const std::string& text = minifiedJavaScript(std::size_t(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto page = std::make_unique<ScriptPage>(state.range(1) != 0);
+        state.ResumeTiming();
+        page->editor->setDocumentBytes(text);
+        page->paint();
+        page->idle();
+        state.PauseTiming();
+        page.reset();
+        state.ResumeTiming();
+    }
+    setRates(state, long(text.size()));
+}
+
+// A character typed into the line, its paint and the idle work after it: near the start of the line
+// (/0) or in its middle, where the view has been scrolled (/1).
+void TypeInLongLine(benchmark::State& state) {
+    const std::string& text = minifiedJavaScript(std::size_t(state.range(0)));
+    ScriptPage page(state.range(2) != 0);
+    page.editor->setDocumentBytes(text);
+    const long length = page.editor->SendScintilla(Base::SCI_GETLENGTH);
+    const long at = state.range(1) != 0 ? length / 2 : 100;
+    page.editor->SendScintilla(Base::SCI_GOTOPOS, u(at));
+    page.editor->setFocus();
+    page.paint();
+    page.idle();
+    int typed = 0;
+    for (auto _ : state) {
+        QTest::keyClick(page.editor, Qt::Key_A);
+        page.paint();
+        page.idle();
+        if (++typed == 100) {
+            state.PauseTiming();
+            page.editor->SendScintilla(Base::SCI_DELETERANGE, u(at), 100L);
+            page.paint();
+            page.idle();
+            typed = 0;
+            state.ResumeTiming();
+        }
+    }
+    state.counters["lexed_kB"] = benchmark::Counter(
+        double(page.editor->lexerAdapter().longLineBytesLexed()) / 1e3, benchmark::Counter::kAvgIterations);
+}
+
 // Keeps each run's time so the ratio to its reference can be printed after the table.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -298,6 +393,27 @@ BENCHMARK(JumpIntoLargeDocument)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)-
 BENCHMARK(TypeNearTopOfLargeDocument)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(TypeNearEndOfLargeDocument)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(OpenAndCloseCommentNearTop)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(OpenLongLine)
+    ->Args({5, 1})
+    ->Args({5, 0})
+    ->Args({50, 1})
+    ->Args({50, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+BENCHMARK(TypeInLongLine)
+    ->Args({5, 0, 1})
+    ->Args({5, 0, 0})
+    ->Args({5, 1, 1})
+    ->Args({5, 1, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+BENCHMARK(TypeInLongLine)
+    ->Args({50, 0, 1})
+    ->Args({50, 0, 0})
+    ->Args({50, 1, 1})
+    ->Args({50, 1, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(4);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -319,6 +435,17 @@ int main(int argc, char** argv) {
     };
     for (const auto& pair : pairs)
         reporter.printRatio(std::string(pair[0]) + "/1", std::string(pair[0]) + "/0", pair[1]);
+    for (const char* mb : {"5", "50"}) {
+        const std::string size(mb);
+        reporter.printRatio("OpenLongLine/" + size + "/1", "OpenLongLine/" + size + "/0",
+                            (size + " MB line of JavaScript, open + first paint: coloured / plain").c_str());
+        reporter.printRatio(
+            "TypeInLongLine/" + size + "/0/1", "TypeInLongLine/" + size + "/0/0",
+            (size + " MB line, keystroke near its start + paint + idle: coloured / plain").c_str());
+        reporter.printRatio(
+            "TypeInLongLine/" + size + "/1/1", "TypeInLongLine/" + size + "/1/0",
+            (size + " MB line, keystroke in its middle + paint + idle: coloured / plain").c_str());
+    }
     benchmark::Shutdown();
     return 0;
 }

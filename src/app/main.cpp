@@ -31,7 +31,10 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     QApplication::setApplicationName(QStringLiteral("Wertan PHP"));
-    wertan::QtPrompts prompts;
+    wertan::QtPrompts dialogs;
+    // The welcome window steps aside before any message of the start-up appears.
+    wertan::WelcomeAwarePrompts prompts(dialogs);
+    prompts.setWelcomeWindow(welcome.get());
     wertan::SettingsStore store;
     wertan::QtLauncher launcher;
     wertan::QtKeyboardToggles keyboard;
@@ -39,7 +42,7 @@ int main(int argc, char** argv) {
                                    wertan::ProgramPaths(QApplication::applicationDirPath())};
 
     wertan::MainWindow mainWindow(services);
-    prompts.setParent(&mainWindow);
+    dialogs.setParent(&mainWindow);
     mainWindow.show();
     mainWindow.repaint();
 

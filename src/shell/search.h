@@ -28,12 +28,28 @@ struct TextRange {
 std::optional<TextRange> findInText(std::string_view text, std::string_view needle, std::size_t from,
                                     const SearchOptions& options);
 
+// Every occurrence of a text replaced in one pass.
+struct ReplaceAllResult {
+    std::size_t count = 0;
+    // From the start of the first occurrence to the end of the last; empty when there is none.
+    TextRange span;
+    // What the span becomes.
+    std::string replacement;
+};
+
+// Replaces every occurrence in the whole text, from the start, each match found after the end of the
+// one before (so a replacement holding the search text is not searched again); whole words are
+// judged in the text as it was. Backwards is ignored.
+ReplaceAllResult replaceAllInText(std::string_view text, std::string_view needle,
+                                  std::string_view replacement, const SearchOptions& options);
+
 // The editor of the active document, as the search sees it. The view implements it over the
 // editor control; tests implement it over a plain string.
 class SearchTarget {
 public:
     virtual ~SearchTarget() = default;
-    virtual std::string text() const = 0;
+    // The whole text; valid until the next change.
+    virtual std::string_view text() const = 0;
     virtual std::size_t caret() const = 0;
     // Selects the range and scrolls it into view; the caret goes to its start or its end.
     virtual void select(TextRange range, bool caretAtStart) = 0;
@@ -56,10 +72,19 @@ struct SearchDialogState {
 // Returns whether a match was found. An empty search text does nothing.
 bool findNext(const SearchDialogState& dialog, SearchTarget& target);
 
-// The replace and replace-all buttons. The dialog's direction turns to up and stays so; a find
-// upwards selects the nearest occurrence before the caret (the one a forward find just selected);
-// then, searching forwards from the caret, the first occurrence is replaced, or with `all` every
-// occurrence up to the end of the document. Nothing is asked first. Returns the number replaced.
-int replaceNext(SearchDialogState& dialog, SearchTarget& target, bool all);
+// The replace button. The dialog's direction turns to up and stays so; a find upwards selects the
+// nearest occurrence before the caret (the one a forward find just selected); then, searching
+// forwards from the caret, the first occurrence is replaced. Nothing is asked first. Returns the
+// number replaced (0 or 1).
+int replaceNext(SearchDialogState& dialog, SearchTarget& target);
+
+// The replace-all button: every occurrence in the whole document, wherever the caret stands, as one
+// edit (one undo step); the dialog's direction stays as it is. Returns the number replaced.
+std::size_t replaceAll(const SearchDialogState& dialog, SearchTarget& target);
+
+// The three Polish plural forms of a counted noun: 1 "wystąpienie", 2-4 "wystąpienia" (but 12-14
+// "wystąpień"), others "wystąpień".
+enum class PluralForm { One, Few, Many };
+PluralForm polishPluralForm(unsigned long long count);
 
 } // namespace wertan

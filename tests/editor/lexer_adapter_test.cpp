@@ -7,6 +7,7 @@
 #include "editor_test_support.h"
 
 #include <QElapsedTimer>
+#include <QtTest/QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
@@ -355,6 +356,110 @@ TEST_F(ColouredPage, TheTokenAtAPositionIsTheLexersToken) {
     ColouringComponent vbs(SchemeLanguage::VbScript);
     page.editor->setColouring(&vbs);
     EXPECT_EQ(page.editor->attributeAt(positionOf(page.editor, "$c")), -1);
+}
+
+// One line of minified JavaScript of about `bytes` bytes: statements, strings, and block comments
+// unless they are left out.
+std::string minifiedLine(std::size_t bytes, bool comments = true) {
+    const char* pieces[] = {"function f(a,b){var c=a+b;if(c>10){document.write('x'+c);}return c;}",
+                            "/* ok */", "var s=\"tekst\";", "window.onload=function(){alert(1.5e3);};",
+                            "for(var i=0;i<10;i++){x+=i;}"};
+    std::string line;
+    for (std::size_t i = 0; line.size() < bytes; ++i)
+        if (comments || i % std::size(pieces) != 1) line += pieces[i % std::size(pieces)];
+    return line;
+}
+
+// How many styles of the bytes from `from` to `to` differ from the whole-document lex.
+long wrongStylesIn(CodeEditor* editor, const ColouringComponent& component, long from, long to) {
+    const std::vector<int> expected = lexedStyles(component, documentText(editor));
+    long wrong = 0;
+    for (long p = std::max(0L, from); p < to && p < long(expected.size()); ++p)
+        wrong += int(editor->SendScintilla(Base::SCI_GETSTYLEAT, u(p))) != expected[std::size_t(p)];
+    return wrong;
+}
+long wrongStylesBefore(CodeEditor* editor, const ColouringComponent& component, long count) {
+    return wrongStylesIn(editor, component, 0, count);
+}
+
+TEST_F(ColouredPage, ALongLineIsColouredAsFarAsItIsShownAndFurtherWhenTheViewMovesAlong) {
+    ColouringComponent js(SchemeLanguage::JavaScript);
+    const std::string line = minifiedLine(600'000);
+    page.editor->setColouring(&js);
+    page.editor->setDocumentBytes(line);
+    settle();
+    page.editor->viewport()->repaint();
+    const long length = page.editor->SendScintilla(Base::SCI_GETLENGTH);
+    const std::size_t lexedAtOpen = page.editor->lexerAdapter().longLineBytesLexed();
+    EXPECT_LT(lexedAtOpen, std::size_t(100'000)) << "opening lexed far past the view";
+    EXPECT_EQ(wrongStylesBefore(page.editor, js, 20'000), 0);
+    // The end of the line is not coloured yet.
+    EXPECT_EQ(page.editor->SendScintilla(Base::SCI_GETSTYLEAT, u(length - 10)), 0);
+
+    // The caret goes to the end of the line: the view follows it, and so does the colouring.
+    page.editor->setFocus();
+    QTest::keyClick(page.editor, Qt::Key_End);
+    settle();
+    page.editor->viewport()->repaint();
+    EXPECT_EQ(wrongStylesBefore(page.editor, js, length), 0);
+
+    // Back at the start, "/*" typed there turns the line into a comment as far as it is shown,
+    // lexed from the line's start; the rest of it is coloured when it is shown again.
+    QTest::keyClick(page.editor, Qt::Key_Home);
+    settle();
+    const std::size_t before = page.editor->lexerAdapter().longLineBytesLexed();
+    QTest::keyClicks(page.editor, QStringLiteral("/*"));
+    settle();
+    page.editor->viewport()->repaint();
+    // Each keystroke: from the checkpoint before it to a checkpoint past the view's end.
+    EXPECT_LT(page.editor->lexerAdapter().longLineBytesLexed() - before, std::size_t(2 * 100'000));
+    EXPECT_EQ(wrongStylesBefore(page.editor, js, 20'000), 0);
+    EXPECT_EQ(attributeNameAt(page.editor, js, "function"), "Comment");
+    QTest::keyClick(page.editor, Qt::Key_End);
+    settle();
+    page.editor->viewport()->repaint();
+    EXPECT_EQ(wrongStylesBefore(page.editor, js, length + 2), 0);
+}
+
+TEST_F(ColouredPage, AnEditFarIntoALongLineIsColouredFromTheCheckpointBeforeIt) {
+    ColouringComponent js(SchemeLanguage::JavaScript);
+    // A long line between short ones: the lines after it take its end state.
+    const std::string text = "var a=1;\r\n" + minifiedLine(700'000, false) + "\r\nvar b=2;\r\nvar c=3;";
+    page.editor->setColouring(&js);
+    page.editor->setDocumentBytes(text);
+    settle();
+    page.editor->viewport()->repaint();
+    const long afterLong = page.editor->SendScintilla(Base::SCI_POSITIONFROMLINE, 2UL);
+    const long length = page.editor->SendScintilla(Base::SCI_GETLENGTH);
+    colourToEnd(page.editor);
+    EXPECT_EQ(wrongStylesIn(page.editor, js, 0, 20'000), 0);
+    EXPECT_EQ(wrongStylesIn(page.editor, js, afterLong, length), 0) << "short lines after the long one";
+    const long middle = page.editor->SendScintilla(Base::SCI_POSITIONFROMLINE, 1UL) + 400'000;
+    page.editor->SendScintilla(Base::SCI_GOTOPOS, u(middle));
+    page.editor->setFocus();
+    settle();
+    page.editor->viewport()->repaint();
+    // Typed far into the line, a comment that is never closed: it runs on to the lines after it.
+    const std::size_t before = page.editor->lexerAdapter().longLineBytesLexed();
+    QTest::keyClicks(page.editor, QStringLiteral("/*"));
+    settle();
+    page.editor->viewport()->repaint();
+    const long lineEnd = page.editor->SendScintilla(Base::SCI_GETLINEENDPOSITION, 1UL);
+    // Each keystroke: from the checkpoint before it to the line's end, which the lines after it need.
+    EXPECT_LT(page.editor->lexerAdapter().longLineBytesLexed() - before,
+              2 * std::size_t(lineEnd - middle + 2 * LexerAdapter::kCheckpointBytes))
+        << "lexed from the checkpoint before the edit, not from the line's start";
+    colourToEnd(page.editor);
+    EXPECT_EQ(attributeNameAt(page.editor, js, "var b"), "Comment");
+    EXPECT_EQ(wrongStylesIn(page.editor, js, middle - 20'000, middle + 20'000), 0) << "around the caret";
+    EXPECT_EQ(wrongStylesIn(page.editor, js, afterLong + 2, length + 2), 0);
+    page.editor->SendScintilla(Base::SCI_UNDO);
+    settle();
+    page.editor->viewport()->repaint();
+    colourToEnd(page.editor);
+    EXPECT_EQ(attributeNameAt(page.editor, js, "var b"), "Reserved word");
+    EXPECT_EQ(wrongStylesIn(page.editor, js, middle - 20'000, middle + 20'000), 0);
+    EXPECT_EQ(wrongStylesIn(page.editor, js, afterLong, length), 0);
 }
 
 TEST(LexedLineState, SurvivesScintillasLineState) {

@@ -40,12 +40,15 @@ protected:
     // own; the options file is there as after a first start.
     QString programDir = privateProgramTree();
 
+    // What the window asks through instead of `prompts` (a wrapper around them), when set before start().
+    Prompts* promptsInUse = nullptr;
+
     void SetUp() override { start({}); }
 
     void start(const QStringList& arguments) {
         window.reset();
-        window = std::make_unique<MainWindow>(
-            ShellServices{prompts, *store, launcher, keyboard, ProgramPaths(programDir)});
+        window = std::make_unique<MainWindow>(ShellServices{promptsInUse ? *promptsInUse : prompts, *store,
+                                                            launcher, keyboard, ProgramPaths(programDir)});
         window->createOtherWindows(arguments);
     }
 

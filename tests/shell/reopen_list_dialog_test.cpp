@@ -8,7 +8,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QtTest/QTest>
 #include <cstring>
+#include <functional>
 
 using namespace wertan;
 using namespace wertan::test;
@@ -88,15 +90,75 @@ TEST_F(ReopenListDialogTest, SavesAreListedNewestFirstWithoutRepeats) {
     EXPECT_TRUE(prompts.asked().empty());
 }
 
-TEST_F(ReopenListDialogTest, OnlySavesOverAnExistingLocalFileAreRecorded) {
-    const QString target = dir.file(QStringLiteral("nowy.php"));
-    prompts.queueFiles({target});
-    run("MenuFile_Save"); // the start-up document: save-as
-    EXPECT_TRUE(QFile::exists(target));
-    EXPECT_FALSE(QFile::exists(list()));
-    EXPECT_EQ(items(), (QStringList{"-", "Więcej..."}));
-    run("MenuFile_Save"); // now over its own file
-    EXPECT_EQ(items(), (QStringList{target, "-", "Więcej..."}));
+TEST_F(ReopenListDialogTest, ExactlyTheFilesThatWereWrittenAreRecordedUnderTheirNewName) {
+    const QString own = fileIn(QStringLiteral("wlasny.php"), "x\r\n");
+    const QString renamed = dir.file(QStringLiteral("nowa_nazwa.php"));
+    const QString unwritable = dir.file(QStringLiteral("nie/ma/katalogu.php"));
+    const QString third = dir.file(QStringLiteral("trzeci.php"));
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    (void)QTest::qWaitForWindowActive(window.get());
+    auto keys = [this](const QString& typed, Qt::Key key) {
+        CodeEditor* editor = ws().activeEditor();
+        editor->setFocus();
+        // Each character as a key press of its own (keyClicks takes Latin-1 only).
+        for (const QChar c : typed)
+            QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QTest::keyClick(editor, key, Qt::ControlModifier);
+    };
+    // Each step types and saves as the user does; the submenu then lists exactly the files written.
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        QStringList listed;
+    } steps[] = {
+        {"the start-up document saved (Ctrl+S) to a new name",
+         [&] {
+             prompts.queueFiles({renamed});
+             keys(QStringLiteral("a"), Qt::Key_S);
+         },
+         {renamed}},
+        {"a document saved over its own file",
+         [&] {
+             ws().openDocument(own, QStringLiteral(".PHP"));
+             keys(QStringLiteral("b"), Qt::Key_S);
+         },
+         {own, renamed}},
+        {"a save that failed: the folder chosen does not exist",
+         [&] {
+             prompts.queueFiles({unwritable});
+             run("MenuFile_SaveAs");
+         },
+         {own, renamed}},
+        {"a save declined: characters outside Windows-1250, answered No",
+         [&] {
+             prompts.queueAnswer(Answer::No);
+             keys(QStringLiteral("\u4E2D"), Qt::Key_S);
+         },
+         {own, renamed}},
+        {"the same document saved again, answered Yes",
+         [&] {
+             prompts.queueAnswer(Answer::Yes);
+             keys(QString(), Qt::Key_S);
+         },
+         {own, renamed}},
+        {"save-as of the first document to a third name",
+         [&] {
+             ws().activate(0);
+             prompts.queueFiles({third});
+             run("MenuFile_SaveAs");
+         },
+         {third, own, renamed}},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        QStringList expected = step.listed;
+        expected << QStringLiteral("-") << QStringLiteral("Więcej...");
+        EXPECT_EQ(items(), expected) << step.what;
+    }
+    EXPECT_FALSE(QFile::exists(unwritable));
+    EXPECT_EQ(prompts.askedTexts(AskedPrompt::Kind::Error).size(), 1) << "the failed save says why";
+    EXPECT_TRUE(prompts.allAnswersUsed());
 }
 
 TEST_F(ReopenListDialogTest, AFailedListWriteIsReportedButTheDocumentIsStillSaved) {

@@ -7,8 +7,11 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace wertan;
@@ -57,4 +60,34 @@ TEST_F(Screenshots, DialogsForTheDocumentation) {
     find->wholeWordsBox()->setChecked(true);
     settle();
     EXPECT_TRUE(find->grab().save(out.filePath(QStringLiteral("find_dialog.png"))));
+}
+
+// The editor options dialog over the main window on the whole screen; run on a 1366x768 screen
+// (QT_QPA_PLATFORM=offscreen:configfile=... naming one) it shows the dialog fitting it.
+TEST_F(Screenshots, EditorOptionsOverTheMainWindow) {
+    const QString folder = qEnvironmentVariable("WERTAN_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "set WERTAN_SCREENSHOT_DIR to write the pictures";
+    const QDir out(folder);
+    QScreen* screen = window->screen();
+    window->setGeometry(screen->availableGeometry());
+    window->show();
+    ws().activeEditor()->setDocumentBytes("<?php\r\n$imie = \"Wertan\";\r\necho $imie;\r\n?>");
+    settle();
+    bool saved = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) return;
+        settle();
+        // The screen as the user sees it: the main window, the dialog over it.
+        QImage picture(screen->geometry().size(), QImage::Format_RGB32);
+        picture.fill(Qt::darkGray);
+        QPainter painter(&picture);
+        painter.drawPixmap(window->geometry().topLeft(), window->grab());
+        painter.drawPixmap(dialog->geometry().topLeft(), dialog->grab());
+        painter.end();
+        saved = picture.save(out.filePath(QStringLiteral("editor_options_1366x768.png")));
+        dialog->close();
+    });
+    run("MenuTools_EditorOptions");
+    EXPECT_TRUE(saved);
 }

@@ -2,6 +2,7 @@
 
 #include "editor/lexers/lexer_support.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace wertan::lexers {
@@ -79,7 +80,9 @@ std::span<const std::string_view> cssKeyWords() {
     return kKeyWords;
 }
 
-LineState lexCssLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+LineState lexCssLinePart(std::string_view line, LineState state, TokenBuffer& tokens, std::size_t stopAt,
+                         std::size_t* stoppedAt) {
+    if (stoppedAt) *stoppedAt = line.size();
     checkLineLength(line.size());
     const auto* s = reinterpret_cast<const Byte*>(line.data());
     const std::size_t n = line.size();
@@ -100,7 +103,8 @@ LineState lexCssLine(std::string_view line, LineState state, TokenBuffer& tokens
     }
 
     const KeywordSet& keys = KeyWords();
-    while (pos < n) {
+    const std::size_t limit = std::min(n, stopAt);
+    while (pos < limit) {
         const std::size_t start = pos;
         const Byte c = s[pos++];
         const Byte next = pos < n ? s[pos] : 0;
@@ -171,7 +175,12 @@ LineState lexCssLine(std::string_view line, LineState state, TokenBuffer& tokens
         }
         out.add(start, pos, attribute);
     }
+    if (stoppedAt) *stoppedAt = pos;
     return LineState{Byte(mode)};
+}
+
+LineState lexCssLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+    return lexCssLinePart(line, state, tokens, std::string_view::npos, nullptr);
 }
 
 } // namespace wertan::lexers

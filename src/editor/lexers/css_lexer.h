@@ -3,6 +3,7 @@
 // font, an other character and the key word family.
 #include "editor/lexers/lexer_types.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -16,6 +17,9 @@ enum class CssMode : std::uint8_t {
 };
 
 LineState lexCssLine(std::string_view line, LineState state, TokenBuffer& tokens);
+// The same scan, stopped at the first token boundary at or after `stopAt` (see lexLinePart).
+LineState lexCssLinePart(std::string_view line, LineState state, TokenBuffer& tokens, std::size_t stopAt,
+                         std::size_t* stoppedAt);
 
 std::span<const std::string_view> cssKeyWords();
 

@@ -3,6 +3,7 @@
 #include "editor/lexers/html_tables.h"
 #include "editor/lexers/lexer_support.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace wertan::lexers {
@@ -79,7 +80,9 @@ std::size_t FindEndMark(const Byte* s, std::size_t n, std::size_t from, std::str
 
 } // namespace
 
-LineState lexHtmlLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+LineState lexHtmlLinePart(std::string_view line, LineState state, TokenBuffer& tokens, std::size_t stopAt,
+                          std::size_t* stoppedAt) {
+    if (stoppedAt) *stoppedAt = line.size();
     checkLineLength(line.size());
     const auto* s = reinterpret_cast<const Byte*>(line.data());
     const std::size_t n = line.size();
@@ -87,7 +90,8 @@ LineState lexHtmlLine(std::string_view line, LineState state, TokenBuffer& token
     HtmlMode mode = state.mode <= 6 ? HtmlMode(state.mode) : HtmlMode::Text;
     std::size_t pos = 0;
 
-    while (pos < n) {
+    const std::size_t limit = std::min(n, stopAt);
+    while (pos < limit) {
         const std::size_t start = pos;
         const Byte c = s[pos];
 
@@ -209,7 +213,12 @@ LineState lexHtmlLine(std::string_view line, LineState state, TokenBuffer& token
             break;
         }
     }
+    if (stoppedAt) *stoppedAt = pos;
     return LineState{Byte(mode)};
+}
+
+LineState lexHtmlLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+    return lexHtmlLinePart(line, state, tokens, std::string_view::npos, nullptr);
 }
 
 } // namespace wertan::lexers

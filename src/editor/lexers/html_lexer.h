@@ -3,6 +3,7 @@
 // entities and server-script blocks between "<%" and "%>". SCRIPT and STYLE contents are text.
 #include "editor/lexers/lexer_types.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -20,5 +21,8 @@ enum class HtmlMode : std::uint8_t {
 };
 
 LineState lexHtmlLine(std::string_view line, LineState state, TokenBuffer& tokens);
+// The same scan, stopped at the first token boundary at or after `stopAt` (see lexLinePart).
+LineState lexHtmlLinePart(std::string_view line, LineState state, TokenBuffer& tokens, std::size_t stopAt,
+                          std::size_t* stoppedAt);
 
 } // namespace wertan::lexers

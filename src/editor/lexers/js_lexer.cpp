@@ -2,6 +2,7 @@
 
 #include "editor/lexers/lexer_support.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace wertan::lexers {
@@ -143,7 +144,9 @@ std::span<const std::string_view> jsReservedWords() {
     return kReservedWords;
 }
 
-LineState lexJsLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+LineState lexJsLinePart(std::string_view line, LineState state, TokenBuffer& tokens, std::size_t stopAt,
+                        std::size_t* stoppedAt) {
+    if (stoppedAt) *stoppedAt = line.size();
     checkLineLength(line.size());
     const auto* s = reinterpret_cast<const Byte*>(line.data());
     const std::size_t n = line.size();
@@ -164,7 +167,8 @@ LineState lexJsLine(std::string_view line, LineState state, TokenBuffer& tokens)
     }
 
     const KeywordSet& reserved = ReservedWords();
-    while (pos < n) {
+    const std::size_t limit = std::min(n, stopAt);
+    while (pos < limit) {
         const std::size_t start = pos;
         const Byte c = s[pos++];
         const Byte next = pos < n ? s[pos] : 0;
@@ -257,7 +261,12 @@ LineState lexJsLine(std::string_view line, LineState state, TokenBuffer& tokens)
         }
         out.add(start, pos, attribute);
     }
+    if (stoppedAt) *stoppedAt = pos;
     return LineState{Byte(mode)};
+}
+
+LineState lexJsLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+    return lexJsLinePart(line, state, tokens, std::string_view::npos, nullptr);
 }
 
 } // namespace wertan::lexers

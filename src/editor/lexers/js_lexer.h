@@ -3,6 +3,7 @@
 // object model (document, window, onClick, ...) are reserved words.
 #include "editor/lexers/lexer_types.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -16,6 +17,9 @@ enum class JsMode : std::uint8_t {
 };
 
 LineState lexJsLine(std::string_view line, LineState state, TokenBuffer& tokens);
+// The same scan, stopped at the first token boundary at or after `stopAt` (see lexLinePart).
+LineState lexJsLinePart(std::string_view line, LineState state, TokenBuffer& tokens, std::size_t stopAt,
+                        std::size_t* stoppedAt);
 
 std::span<const std::string_view> jsReservedWords();
 

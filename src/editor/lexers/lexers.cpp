@@ -18,6 +18,22 @@ LineLexer lexerFor(Language language) {
     return &lexPhpLine;
 }
 
+LinePartLexer partLexerFor(Language language) {
+    switch (language) {
+    case Language::Php:
+        return &lexPhpLinePart;
+    case Language::Css:
+        return &lexCssLinePart;
+    case Language::Sql:
+        return &lexSqlLinePart;
+    case Language::Html:
+        return &lexHtmlLinePart;
+    case Language::JavaScript:
+        return &lexJsLinePart;
+    }
+    return &lexPhpLinePart;
+}
+
 int modeCount(Language language) {
     switch (language) {
     case Language::Php:

@@ -23,6 +23,23 @@ inline LineState lexLine(Language language, std::string_view line, LineState sta
     return lexerFor(language)(line, state, tokens);
 }
 
+// Scans the start of a line: as lexLine, but the scan stops at the first token boundary at or after
+// `stopAt` that lies before the end of `line`, and returns the scan state there; `stoppedAt` gets
+// that boundary (the line's length when the scan reached its end). Scanning the rest of the line
+// from the boundary, in the returned state, gives the tokens that one scan of the whole line gives,
+// so a long line can be coloured piece by piece from checkpoints. A token may look a few bytes past
+// its end: `line` must reach at least kLookahead bytes past the boundary, or to the line's real end,
+// for the tokens before the boundary to be those of the whole line.
+using LinePartLexer = LineState (*)(std::string_view line, LineState state, TokenBuffer& tokens,
+                                    std::size_t stopAt, std::size_t* stoppedAt);
+LinePartLexer partLexerFor(Language language);
+inline LineState lexLinePart(Language language, std::string_view line, LineState state, TokenBuffer& tokens,
+                             std::size_t stopAt, std::size_t* stoppedAt) {
+    return partLexerFor(language)(line, state, tokens, stopAt, stoppedAt);
+}
+// The most bytes past its end that a token's scan reads (an entity after HTML text is the longest).
+inline constexpr std::size_t kLookahead = 16;
+
 // One more than the highest line state mode of the language.
 int modeCount(Language language);
 

@@ -2,6 +2,7 @@
 
 #include "editor/lexers/lexer_support.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace wertan::lexers {
@@ -160,7 +161,9 @@ std::span<const std::string_view> phpReservedWords() {
     return kReservedWords;
 }
 
-LineState lexPhpLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+LineState lexPhpLinePart(std::string_view line, LineState state, TokenBuffer& tokens, std::size_t stopAt,
+                         std::size_t* stoppedAt) {
+    if (stoppedAt) *stoppedAt = line.size();
     checkLineLength(line.size());
     const auto* s = reinterpret_cast<const Byte*>(line.data());
     const std::size_t n = line.size();
@@ -194,7 +197,8 @@ LineState lexPhpLine(std::string_view line, LineState state, TokenBuffer& tokens
     }
 
     const KeywordSet& reserved = ReservedWords();
-    while (pos < n) {
+    const std::size_t limit = std::min(n, stopAt);
+    while (pos < limit) {
         const std::size_t start = pos;
         const Byte c = s[pos++];
         const Byte next = pos < n ? s[pos] : 0;
@@ -314,7 +318,12 @@ LineState lexPhpLine(std::string_view line, LineState state, TokenBuffer& tokens
         }
         out.add(start, pos, attribute);
     }
+    if (stoppedAt) *stoppedAt = pos;
     return LineState{Byte(mode)};
+}
+
+LineState lexPhpLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+    return lexPhpLinePart(line, state, tokens, std::string_view::npos, nullptr);
 }
 
 } // namespace wertan::lexers

@@ -3,6 +3,7 @@
 // PHP marks, so "<?php" is the symbols "<" and "?" and the identifier php.
 #include "editor/lexers/lexer_types.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -19,6 +20,9 @@ enum class PhpMode : std::uint8_t {
 // Scans one line without its line break, starting in `state`; fills `tokens` and returns the state
 // for the next line.
 LineState lexPhpLine(std::string_view line, LineState state, TokenBuffer& tokens);
+// The same scan, stopped at the first token boundary at or after `stopAt` (see lexLinePart).
+LineState lexPhpLinePart(std::string_view line, LineState state, TokenBuffer& tokens, std::size_t stopAt,
+                         std::size_t* stoppedAt);
 
 // The 55 reserved words, as listed in the colour scheme's documentation.
 std::span<const std::string_view> phpReservedWords();

@@ -2,6 +2,7 @@
 
 #include "editor/lexers/lexer_support.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace wertan::lexers {
@@ -103,7 +104,9 @@ std::span<const std::string_view> sqlReservedWords() {
     return kReservedWords;
 }
 
-LineState lexSqlLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+LineState lexSqlLinePart(std::string_view line, LineState state, TokenBuffer& tokens, std::size_t stopAt,
+                         std::size_t* stoppedAt) {
+    if (stoppedAt) *stoppedAt = line.size();
     checkLineLength(line.size());
     const auto* s = reinterpret_cast<const Byte*>(line.data());
     const std::size_t n = line.size();
@@ -124,7 +127,8 @@ LineState lexSqlLine(std::string_view line, LineState state, TokenBuffer& tokens
     }
 
     const KeywordSet& reserved = ReservedWords();
-    while (pos < n) {
+    const std::size_t limit = std::min(n, stopAt);
+    while (pos < limit) {
         const std::size_t start = pos;
         const Byte c = s[pos++];
         const Byte next = pos < n ? s[pos] : 0;
@@ -208,7 +212,12 @@ LineState lexSqlLine(std::string_view line, LineState state, TokenBuffer& tokens
         }
         out.add(start, pos, attribute);
     }
+    if (stoppedAt) *stoppedAt = pos;
     return LineState{Byte(mode)};
+}
+
+LineState lexSqlLine(std::string_view line, LineState state, TokenBuffer& tokens) {
+    return lexSqlLinePart(line, state, tokens, std::string_view::npos, nullptr);
 }
 
 } // namespace wertan::lexers

@@ -2,6 +2,7 @@
 // Colouring of SQL documents. SQL has no Space attribute: blanks and line ends take Symbol.
 #include "editor/lexers/lexer_types.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -15,6 +16,9 @@ enum class SqlMode : std::uint8_t {
 };
 
 LineState lexSqlLine(std::string_view line, LineState state, TokenBuffer& tokens);
+// The same scan, stopped at the first token boundary at or after `stopAt` (see lexLinePart).
+LineState lexSqlLinePart(std::string_view line, LineState state, TokenBuffer& tokens, std::size_t stopAt,
+                         std::size_t* stoppedAt);
 
 std::span<const std::string_view> sqlReservedWords();
 

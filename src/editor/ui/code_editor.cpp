@@ -148,6 +148,7 @@ CodeEditor::CodeEditor(QWidget* parent) : QsciScintilla(parent), lexer_(new Lexe
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this](int, int type) {
         if (!announcingAll_ && (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))) changeAnnouncer_.start();
     });
+    connect(lexer_, &LexerAdapter::wantsChangesMadeChanged, this, [this] { applyChangeMask(); });
     announceAllChanges(EditorAccessibility::install());
     setUtf8(true);
     // The editor colours its text itself (LexerAdapter); text before the view that the view's
@@ -233,6 +234,7 @@ void CodeEditor::loadUtf8(std::string_view utf8) {
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.data());
     applyChangeMask();
     lexer_->invalidate();
+    lexer_->colourView();
     changeAnnouncer_.stop();
     announceChanges();
     SendScintilla(SCI_SETUNDOCOLLECTION, static_cast<unsigned long>(collecting));
@@ -249,7 +251,9 @@ void CodeEditor::announceAllChanges(bool all) {
 }
 
 void CodeEditor::applyChangeMask() {
-    const long quiet = SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE;
+    // Changes made are heard of too while the colouring asks for them (a long line in the text).
+    const long quiet = SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE |
+                       (lexer_->wantsChangesMade() ? SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT : 0);
     SendScintilla(SCI_SETMODEVENTMASK,
                   static_cast<unsigned long>(announcingAll_ ? long(SC_MODEVENTMASKALL) : quiet));
 }
@@ -544,7 +548,8 @@ void CodeEditor::updateCaretLine() {
 }
 
 void CodeEditor::onUpdateUi(int updated) {
-    if (updated & SC_UPDATE_SELECTION) {
+    // Typed text moves the caret without a selection update, so a change of the text counts too.
+    if (updated & (SC_UPDATE_SELECTION | SC_UPDATE_CONTENT)) {
         const int line = caretLine();
         const int column = caretColumn();
         if (line != lastLine_ || column != lastColumn_) {
@@ -552,6 +557,8 @@ void CodeEditor::onUpdateUi(int updated) {
             lastColumn_ = column;
             if (reportsStatus_) emit statusChanged(false);
         }
+    }
+    if (updated & SC_UPDATE_SELECTION) {
         if (options_.highlightCaretLine) updateCaretLine();
         if (drawsOwnCaret()) {
             caretShown_ = true;

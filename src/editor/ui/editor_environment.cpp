@@ -133,8 +133,8 @@ EditorOptionsDialog* EditorEnvironment::optionsDialog() {
 void EditorEnvironment::showOptionsDialog(QWidget* parent) {
     EditorOptionsDialog* dialog = optionsDialog();
     dialog->prepareToShow();
-    // The dialog stays the environment's; it only opens over the caller's window.
-    if (parent) dialog->move(parent->window()->geometry().center() - dialog->rect().center());
+    // The dialog stays the environment's; it only opens over the caller's window, kept above it.
+    dialog->placeOver(parent);
     dialog->exec();
 }
 

@@ -17,10 +17,13 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 
 namespace wertan {
 
@@ -96,6 +99,10 @@ void OptionsBand::setExpanded(bool expanded) {
 // ---- EditorOptionsDialog -------------------------------------------------------------------------
 
 namespace {
+
+// The dialog's size when the screen has room for it.
+constexpr int kPreferredWidth = 500;
+constexpr int kPreferredHeight = 800;
 
 QSpinBox* numberField(int minimum, int maximum, const QString& name) {
     auto* spin = new QSpinBox;
@@ -176,7 +183,7 @@ EditorOptionsDialog::EditorOptionsDialog(EditorOptions& options,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll);
     layout->addWidget(buttons);
-    resize(500, 800);
+    resize(kPreferredWidth, kPreferredHeight);
 
     preview_->setOptions(options_);
     setSampleFont();
@@ -427,6 +434,33 @@ void EditorOptionsDialog::prepareToShow() {
         language_->setCurrentIndex(0);
     else
         languageChosen();
+}
+
+void EditorOptionsDialog::placeOver(QWidget* owner) {
+    QWindow* ownerWindow = nullptr;
+    if (owner) {
+        owner = owner->window();
+        owner->winId(); // the owner's native window, which this one stays above
+        ownerWindow = owner->windowHandle();
+    }
+    winId();
+    if (windowHandle()) windowHandle()->setTransientParent(ownerWindow);
+    const QScreen* screen = owner ? owner->screen() : this->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // The frame the window manager adds: as measured once shown, else a title bar's worth.
+    const QRect frame = frameGeometry();
+    const int frameWidth = isVisible() ? frame.width() - width() : 8;
+    const int frameHeight = isVisible() ? frame.height() - height() : 40;
+    const QSize wanted(kPreferredWidth, kPreferredHeight);
+    resize(std::min(wanted.width(), area.width() - frameWidth),
+           std::min(wanted.height(), area.height() - frameHeight));
+    QRect placed(QPoint(), QSize(width() + frameWidth, height() + frameHeight));
+    placed.moveCenter(owner ? owner->frameGeometry().center() : area.center());
+    placed.moveLeft(
+        std::clamp(placed.left(), area.left(), std::max(area.left(), area.right() + 1 - placed.width())));
+    placed.moveTop(
+        std::clamp(placed.top(), area.top(), std::max(area.top(), area.bottom() + 1 - placed.height())));
+    move(placed.topLeft());
 }
 
 void EditorOptionsDialog::refreshFontFields() {

@@ -74,6 +74,10 @@ public:
     CodeEditor* previewEditor() const { return preview_; }
     // What showing the dialog does before it appears: fields from the template, "(brak)" chosen.
     void prepareToShow();
+    // Places the dialog over the owner's window, kept above it by the window manager (also while a
+    // chooser of the dialog is open), and no larger than the screen's free area: the bands scroll
+    // and the buttons stay in view.
+    void placeOver(QWidget* owner);
     OptionsBand* band(int index) const { return bands_.at(std::size_t(index)); }
     // The component of the chosen language, or null for "(brak)".
     ColouringComponent* chosenComponent() const;

@@ -16,11 +16,13 @@ public:
     QStringList openFiles(const FileDialogRequest& request) override;
     QString saveFile(const FileDialogRequest& request) override;
     QString chooseFolder(const QString& title, const QString& start) override;
-    std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& initial) override;
+    std::optional<QString> inputText(const QString& title, const QString& prompt,
+                                     const QString& initial) override;
     std::optional<std::uint32_t> chooseColor(std::uint32_t initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
 
 private:
+    QWidget* owner() const;
     QWidget* parent_ = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include "editor/ui/editor_environment.h"
 #include "platform/prompts.h"
 #include "settings/shell_settings.h"
+#include "shell/document_names.h"
 #include "shell/ui/document_page.h"
 #include "text/text_format.h"
 #include "text/text_utils.h"
@@ -50,6 +51,7 @@ DocumentWorkspace::DocumentWorkspace(QTabWidget* tabs, EditorEnvironment& enviro
     : QObject(parent), tabs_(tabs), environment_(environment), settings_(settings), prompts_(prompts),
       documentList_(new QMenu(tabs)) {
     documentList_->setObjectName(QStringLiteral("DocumentList"));
+    documentList_->setToolTipsVisible(true); // an item's tool tip is its document's path
     connect(tabs_, &QTabWidget::currentChanged, this, &DocumentWorkspace::onCurrentChanged);
     connect(documentList_, &QMenu::aboutToShow, this, [this] {
         // Each time the list opens every item shows the picture of its tab's mark.
@@ -120,10 +122,24 @@ QString DocumentWorkspace::changedQuestion(const QString& caption) {
 
 void DocumentWorkspace::refreshTabPicture(DocumentPage* p) {
     const int index = tabs_->indexOf(p);
-    if (index >= 0) {
-        tabs_->setTabIcon(index, markIcon(p->mark()));
-        tabs_->setTabText(index, p->caption());
-        tabs_->setTabToolTip(index, QString()); // hints are off on the tab set
+    if (index >= 0) tabs_->setTabIcon(index, markIcon(p->mark()));
+    refreshTabTexts();
+}
+
+QString DocumentWorkspace::tabText(int index) const {
+    QStringList captions;
+    QStringList paths;
+    for (int i = 0; i < count(); ++i) {
+        captions << page(i)->caption();
+        paths << page(i)->path();
+    }
+    return distinctTabText(captions, paths, index);
+}
+
+void DocumentWorkspace::refreshTabTexts() {
+    for (int i = 0; i < count(); ++i) {
+        tabs_->setTabText(i, tabText(i));
+        tabs_->setTabToolTip(i, page(i)->path());
     }
 }
 
@@ -404,8 +420,8 @@ bool DocumentWorkspace::saveDocument() {
     if (hooks_.convertBeforeSave && p->format().encoding == TextEncoding::Windows1250)
         hooks_.convertBeforeSave(p->editor());
     if (!remote) {
-        if (hooks_.addRecentDocument) hooks_.addRecentDocument(p->path());
         if (!writeDocument(p, p->path(), true)) return false;
+        if (hooks_.addRecentDocument) hooks_.addRecentDocument(p->path());
         p->markSaved();
         p->setMark(0);
         refreshTabPicture(p);
@@ -456,6 +472,7 @@ bool DocumentWorkspace::saveDocumentAs() {
     const QString chosen = prompts_.saveFile(request);
     if (chosen.isEmpty()) return false;
     if (!writeDocument(p, chosen, true)) return false;
+    if (hooks_.addRecentDocument) hooks_.addRecentDocument(chosen);
     // The project's file list takes the new file only while a project is open.
     if (settings_.project.projectOpen && hooks_.appendToProjectFileList)
         hooks_.appendToProjectFileList(chosen);
@@ -547,8 +564,23 @@ int DocumentWorkspace::findDocumentTab(const QString& name) const {
 }
 
 void DocumentWorkspace::onCurrentChanged(int) {
-    if (!programmaticSwitch_) afterUserSwitch();
+    if (programmaticSwitch_) {
+        // A page made or shown by the program: the status panels show it, not the page before.
+        if (DocumentPage* p = activePage()) showPageStatus(p);
+    } else {
+        afterUserSwitch();
+    }
     focusActiveEditor();
+}
+
+void DocumentWorkspace::showPageStatus(DocumentPage* p) {
+    if (CodeEditor* editor = p->editor()) {
+        settings_.currentLine = editor->caretLine();
+        settings_.currentColumn = editor->caretColumn();
+        emit statusText(0, QStringLiteral("Lin ") + QString::number(settings_.currentLine));
+        emit statusText(1, QStringLiteral("Kol ") + QString::number(settings_.currentColumn));
+    }
+    emit statusText(2, p->isChanged() ? QStringLiteral("Zmieniony") : QString());
 }
 
 void DocumentWorkspace::afterUserSwitch() {
@@ -556,14 +588,17 @@ void DocumentWorkspace::afterUserSwitch() {
     if (!p) return;
     emit userSwitchedTab();
     environment_.attachCompletionLists(p->editor());
-    emit statusText(2, p->isChanged() ? QStringLiteral("Zmieniony") : QString());
+    showPageStatus(p);
 }
 
 void DocumentWorkspace::rebuildDocumentList() {
     documentList_->clear();
+    refreshTabTexts();
     for (int i = 0; i < count(); ++i) {
         const QString caption = page(i)->caption();
-        QAction* item = documentList_->addAction(caption);
+        QString text = tabText(i);
+        QAction* item = documentList_->addAction(text.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        item->setToolTip(page(i)->path());
         item->setStatusTip(QStringLiteral("Przenosi na zakładkę: ") + caption);
         connect(item, &QAction::triggered, this, [this, i] {
             if (i < count()) activate(i);

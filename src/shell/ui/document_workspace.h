@@ -112,8 +112,11 @@ public:
 
     // Applies options and colouring to a page's editor and checks the colouring menu item.
     void applyKind(CodeEditor* editor, ColouringKind kind);
-    // Rebuilds the list behind the "Z" button.
+    // Rebuilds the list behind the "Z" button (and the tabs' texts).
     void rebuildDocumentList();
+    // The text of a tab and of its item in the "Z" list: the caption, and the folder when another
+    // open document has the same caption.
+    QString tabText(int index) const;
     // The picture of a mark: 0 local, 1 local changed, 2 remote, 3 remote changed.
     static QIcon markIcon(int mark);
     // The question asked before a changed document is closed or the program ends.
@@ -138,6 +141,9 @@ private:
     void onCurrentChanged(int index);
     void afterUserSwitch();
     void refreshTabPicture(DocumentPage* page);
+    void refreshTabTexts();
+    // The status panels of the active page: caret line and column, "Zmieniony".
+    void showPageStatus(DocumentPage* page);
     bool writeDocument(DocumentPage* page, const QString& path, bool convert);
     // Above the large-file size the user is asked before the file is read; true to open it.
     bool confirmLargeFile(const QString& path);

@@ -150,6 +150,9 @@ void MainWindow::buildLayout() {
     documentListButton_->setText(QStringLiteral("Z"));
     documentListButton_->setAutoRaise(true);
     documentListButton_->setFixedSize(18, 15);
+    // The button has its own corner beside the tabs; many tabs scroll instead of running under it.
+    documentTabs_->tabBar()->setUsesScrollButtons(true);
+    documentTabs_->setCornerWidget(documentListButton_, Qt::TopRightCorner);
 
     splitter_->addWidget(panelLeft_);
     splitter_->addWidget(mainPages_);
@@ -199,7 +202,12 @@ QString MainWindow::statusPanelText(int panel) const {
 }
 
 void MainWindow::setStatusPanel(int panel, const QString& text) {
-    if (panel >= 0 && panel < panels_.size()) panels_[panel]->setText(text);
+    if (panel < 0 || panel >= panels_.size()) return;
+    QLabel* label = panels_[panel];
+    label->setText(text);
+    // A panel of fixed width widens rather than cut its text (a line number past a million).
+    const int needed = label->fontMetrics().horizontalAdvance(text) + 10;
+    if (panel < 6 && needed > label->maximumWidth()) label->setFixedWidth(needed);
 }
 
 QAction* MainWindow::action(const QString& name) const {
@@ -427,11 +435,9 @@ void MainWindow::setDocumentTabPosition(int tag) {
 }
 
 void MainWindow::placeDocumentListButton() {
-    const bool bottom = documentTabs_->tabPosition() == QTabWidget::South;
-    const int x = documentTabs_->width() - 55;
-    const int y = bottom ? documentTabs_->height() - 17 : 2;
-    documentListButton_->move(x, y);
-    documentListButton_->raise();
+    // The tab set's right corner: beside the tabs on top, or at the bottom with the tabs there.
+    if (documentTabs_->cornerWidget(Qt::TopRightCorner) != documentListButton_)
+        documentTabs_->setCornerWidget(documentListButton_, Qt::TopRightCorner);
 }
 
 void MainWindow::checkHighlighter(ColouringKind kind) {

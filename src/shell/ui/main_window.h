@@ -44,6 +44,9 @@ public:
     // Gives a command its handler; a command of a part not built yet loses its "not available" note.
     void setCommandHandler(const QString& name, std::function<void()> handler);
     QString statusPanelText(int panel) const;
+    // Writes a status panel (0 line, 1 column, 2 "Zmieniony", 6 notes and hints); a panel widens to
+    // show its whole text.
+    void setStatusPanel(int panel, const QString& text);
     QTabWidget* mainPageControl() const { return mainPages_; }
     QTabWidget* documentTabs() const { return documentTabs_; }
     QTabWidget* toolPages() const { return toolPages_; }
@@ -94,7 +97,6 @@ private:
                      const QKeySequence& shortcut = {});
     QMenu* addMenu(const QString& name, const QString& caption, QMenu* parent = nullptr);
     void laterPart(const QString& name);
-    void setStatusPanel(int panel, const QString& text);
 
     void toggleDockingArea();
     void switchDockingSide();

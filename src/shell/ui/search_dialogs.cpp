@@ -4,12 +4,14 @@
 #include "shell/ui/document_workspace.h"
 #include "shell/ui/main_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -62,9 +64,14 @@ SearchDialog::SearchDialog(Mode mode, QWidget* parent) : QDialog(parent), mode_(
     options->addLayout(boxes);
     options->addWidget(direction);
 
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("LabelNote"));
+    note_->setWordWrap(true);
+
     auto* left = new QVBoxLayout;
     left->addLayout(fields);
     left->addLayout(options);
+    left->addWidget(note_);
     left->addStretch(1);
 
     auto* buttons = new QVBoxLayout;
@@ -109,6 +116,10 @@ SearchDialogState SearchDialog::state() const {
     return s;
 }
 
+void SearchDialog::setNote(const QString& note) {
+    note_->setText(note);
+}
+
 bool SearchDialog::directionUp() const {
     return up_->isChecked();
 }
@@ -117,8 +128,8 @@ void SearchDialog::setDirectionUp(bool up) {
     (up ? up_ : down_)->setChecked(true);
 }
 
-std::string EditorSearchTarget::text() const {
-    return std::string(editor_->documentUtf8());
+std::string_view EditorSearchTarget::text() const {
+    return editor_->documentUtf8();
 }
 
 std::size_t EditorSearchTarget::caret() const {
@@ -155,8 +166,26 @@ SearchDialogs::SearchDialogs(MainWindow& main)
     connect(replace_, &SearchDialog::replaceClicked, this, &SearchDialogs::replace);
 }
 
+QString notFoundNote(const QString& text) {
+    return QStringLiteral("Nie znaleziono tekstu \u201E%1\u201D.").arg(text);
+}
+
+QString replacedNote(std::size_t count) {
+    const QString number = QLocale(QLocale::Polish, QLocale::Poland).toString(qulonglong(count));
+    switch (polishPluralForm(count)) {
+    case PluralForm::One:
+        return QStringLiteral("Zamieniono 1 wystąpienie.");
+    case PluralForm::Few:
+        return QStringLiteral("Zamieniono %1 wystąpienia.").arg(number);
+    case PluralForm::Many:
+        break;
+    }
+    return QStringLiteral("Zamieniono %1 wystąpień.").arg(number);
+}
+
 void SearchDialogs::showFind() {
     main_.mainPageControl()->setCurrentIndex(0);
+    find_->setNote(QString());
     find_->show();
     find_->raise();
     find_->activateWindow();
@@ -164,31 +193,64 @@ void SearchDialogs::showFind() {
 
 void SearchDialogs::showReplace() {
     main_.mainPageControl()->setCurrentIndex(0);
+    replace_->setNote(QString());
     replace_->show();
     replace_->raise();
     replace_->activateWindow();
 }
 
+void SearchDialogs::showNote(SearchDialog* dialog, const QString& note) {
+    dialog->setNote(note);
+    main_.setStatusPanel(6, note);
+}
+
 void SearchDialogs::findNext(SearchDialog* dialog) {
     CodeEditor* editor = main_.workspace().activeEditor();
     if (!editor) return;
+    const SearchDialogState state = dialog->state();
+    if (state.findText.empty()) return;
+    lastUsed_ = dialog;
     EditorSearchTarget target(editor);
-    wertan::findNext(dialog->state(), target);
+    showNote(dialog, wertan::findNext(state, target) ? QString() : notFoundNote(dialog->findField()->text()));
+}
+
+void SearchDialogs::findAgain() {
+    SearchDialog* dialog = lastUsed_;
+    if (!dialog || dialog->findField()->text().isEmpty()) {
+        showFind();
+        return;
+    }
+    findNext(dialog);
 }
 
 void SearchDialogs::replace(bool all) {
     CodeEditor* editor = main_.workspace().activeEditor();
     if (!editor) return;
     SearchDialogState state = replace_->state();
+    if (state.findText.empty()) return;
+    lastUsed_ = replace_;
     EditorSearchTarget target(editor);
-    replaceNext(state, target, all);
-    replace_->setDirectionUp(state.up);
+    if (!all) {
+        const bool replaced = replaceNext(state, target) > 0;
+        replace_->setDirectionUp(state.up);
+        showNote(replace_, replaced ? QString() : notFoundNote(replace_->findField()->text()));
+        return;
+    }
+    std::size_t count = 0;
+    {
+        // One pass over a large document still takes a moment.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        count = replaceAll(state, target);
+        QApplication::restoreOverrideCursor();
+    }
+    showNote(replace_, count > 0 ? replacedNote(count) : notFoundNote(replace_->findField()->text()));
 }
 
 SearchDialogs* installSearchDialogs(MainWindow& main) {
     auto* dialogs = new SearchDialogs(main);
     main.setCommandHandler(QStringLiteral("MenuEdit_Find"), [dialogs] { dialogs->showFind(); });
     main.setCommandHandler(QStringLiteral("MenuEdit_Replace"), [dialogs] { dialogs->showReplace(); });
+    main.setCommandHandler(QStringLiteral("MenuEdit_FindNext"), [dialogs] { dialogs->findAgain(); });
     return dialogs;
 }
 

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -34,6 +35,9 @@ public:
     QPushButton* findNextButton() const { return findNext_; }
     QPushButton* replaceButton() const { return replaceOne_; }
     QPushButton* replaceAllButton() const { return replaceAll_; }
+    // The line under the fields that tells what the last search or replacement found.
+    QLabel* noteLabel() const { return note_; }
+    void setNote(const QString& note);
 
 signals:
     void findNextClicked();
@@ -50,13 +54,14 @@ private:
     QPushButton* findNext_ = nullptr;
     QPushButton* replaceOne_ = nullptr;
     QPushButton* replaceAll_ = nullptr;
+    QLabel* note_ = nullptr;
 };
 
 // An editor as the search sees it: byte offsets into its UTF-8 text.
 class EditorSearchTarget : public SearchTarget {
 public:
     explicit EditorSearchTarget(CodeEditor* editor) : editor_(editor) {}
-    std::string text() const override;
+    std::string_view text() const override;
     std::size_t caret() const override;
     void select(TextRange range, bool caretAtStart) override;
     void replace(TextRange range, std::string_view replacement) override;
@@ -75,15 +80,25 @@ public:
     // The "Kod" page, then the dialog.
     void showFind();
     void showReplace();
+    // "Znajdź następne" (F3): the last search again, with the settings of the dialog it was made in;
+    // the find dialog when nothing has been searched for yet.
+    void findAgain();
 
 private:
     void findNext(SearchDialog* dialog);
     void replace(bool all);
+    // The note goes to the dialog and to the main window's last status panel.
+    void showNote(SearchDialog* dialog, const QString& note);
 
     MainWindow& main_;
     SearchDialog* find_;
     SearchDialog* replace_;
+    SearchDialog* lastUsed_ = nullptr;
 };
+
+// What the dialogs say after a search that found nothing and after replace-all.
+QString notFoundNote(const QString& text);
+QString replacedNote(std::size_t count);
 
 // Creates the dialogs as children of the main window and gives the commands their handlers.
 SearchDialogs* installSearchDialogs(MainWindow& main);

@@ -56,3 +56,57 @@ void WelcomeWindow::paintEvent(QPaintEvent* event) {
 }
 
 } // namespace wertan
+
+namespace wertan {
+
+void WelcomeAwarePrompts::closeWelcome() {
+    if (welcome_ && welcome_->isVisible()) welcome_->close();
+}
+
+void WelcomeAwarePrompts::message(const QString& text) {
+    closeWelcome();
+    inner_.message(text);
+}
+
+void WelcomeAwarePrompts::error(const QString& text) {
+    closeWelcome();
+    inner_.error(text);
+}
+
+Answer WelcomeAwarePrompts::confirm(const QString& text, Buttons buttons) {
+    closeWelcome();
+    return inner_.confirm(text, buttons);
+}
+
+QStringList WelcomeAwarePrompts::openFiles(const FileDialogRequest& request) {
+    closeWelcome();
+    return inner_.openFiles(request);
+}
+
+QString WelcomeAwarePrompts::saveFile(const FileDialogRequest& request) {
+    closeWelcome();
+    return inner_.saveFile(request);
+}
+
+QString WelcomeAwarePrompts::chooseFolder(const QString& title, const QString& start) {
+    closeWelcome();
+    return inner_.chooseFolder(title, start);
+}
+
+std::optional<QString> WelcomeAwarePrompts::inputText(const QString& title, const QString& prompt,
+                                                      const QString& initial) {
+    closeWelcome();
+    return inner_.inputText(title, prompt, initial);
+}
+
+std::optional<std::uint32_t> WelcomeAwarePrompts::chooseColor(std::uint32_t initial) {
+    closeWelcome();
+    return inner_.chooseColor(initial);
+}
+
+std::optional<FontChoice> WelcomeAwarePrompts::chooseFont(const FontChoice& initial) {
+    closeWelcome();
+    return inner_.chooseFont(initial);
+}
+
+} // namespace wertan
