@@ -5,6 +5,7 @@
 #include "platform/qt/qt_prompts.h"
 
 #include <QColorDialog>
+#include <QDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -85,4 +86,20 @@ TEST_F(EditorOptionsWindow, FitsTheScreenAndStaysAboveTheMainWindowWithItsChoose
     EXPECT_EQ(parentOfChooser, seen) << "the chooser belongs to the main window, not to the dialog";
     EXPECT_EQ(ownerOfChooser, seen->windowHandle());
     EXPECT_FALSE(seen->isVisible());
+}
+
+TEST_F(EditorOptionsWindow, EveryDialogOfTheProgramFitsA1366x768Screen) {
+    // The free area of such a screen under a panel, and a title bar's height for the frame.
+    const QSize screen(1366, 768 - 40 - 32);
+    const QList<QDialog*> dialogs = window->findChildren<QDialog*>();
+    ASSERT_FALSE(dialogs.isEmpty());
+    for (QDialog* dialog : dialogs) {
+        const QSize least = dialog->minimumSizeHint().expandedTo(dialog->minimumSize());
+        EXPECT_LE(least.width(), screen.width()) << dialog->objectName().toStdString();
+        EXPECT_LE(least.height(), screen.height()) << dialog->objectName().toStdString();
+    }
+    // The editor options dialog is made on first use; it is placed to fit whatever the screen.
+    EditorOptionsDialog* options = window->editorEnvironment().optionsDialog();
+    const QSize least = options->minimumSizeHint().expandedTo(options->minimumSize());
+    EXPECT_LE(least.height(), screen.height());
 }

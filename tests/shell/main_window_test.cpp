@@ -241,12 +241,21 @@ TEST_F(MainWindowTest, DocumentTabsHideShowAndMove) {
     EXPECT_EQ(window->documentTabs()->tabPosition(), QTabWidget::South);
     EXPECT_TRUE(window->action(QStringLiteral("MenuView_ShowCodeTabs_Bottom"))->isChecked());
     EXPECT_FALSE(window->action(QStringLiteral("MenuView_ShowCodeTabs_Top"))->isChecked());
-    // The "Z" button: 55 pixels from the right edge, 17 above the bottom with the tabs at the bottom.
+    // The "Z" button sits in the tab set's corner, beside the tabs and never over them: at the
+    // bottom right with the tabs at the bottom.
     QTabWidget* tabs = window->documentTabs();
-    EXPECT_EQ(window->documentListButton()->pos(), QPoint(tabs->width() - 55, tabs->height() - 17));
+    QToolButton* button = window->documentListButton();
+    QApplication::processEvents();
+    auto area = [tabs](QWidget* w) { return QRect(w->mapTo(tabs, QPoint(0, 0)), w->size()); };
+    EXPECT_TRUE(button->isVisible());
+    EXPECT_FALSE(area(button).intersects(area(bar)));
+    EXPECT_GT(area(button).center().y(), tabs->height() / 2);
+    EXPECT_GT(area(button).center().x(), tabs->width() / 2);
     run("MenuView_ShowCodeTabs_Left");
+    QApplication::processEvents();
     EXPECT_EQ(tabs->tabPosition(), QTabWidget::West);
-    EXPECT_EQ(window->documentListButton()->pos(), QPoint(tabs->width() - 55, 2));
+    EXPECT_TRUE(button->isVisible());
+    EXPECT_FALSE(area(button).intersects(area(bar)));
 }
 
 TEST_F(MainWindowTest, LayoutIsStoredUnderItsPropertyPaths) {

@@ -99,6 +99,8 @@ TEST_F(ReopenListDialogTest, ExactlyTheFilesThatWereWrittenAreRecordedUnderTheir
     QApplication::setActiveWindow(window.get());
     (void)QTest::qWaitForWindowActive(window.get());
     auto keys = [this](const QString& typed, Qt::Key key) {
+        // The window active again (a save's questions may have taken it), the editor focused.
+        QApplication::setActiveWindow(window.get());
         CodeEditor* editor = ws().activeEditor();
         editor->setFocus();
         // Each character as a key press of its own (keyClicks takes Latin-1 only).
@@ -130,8 +132,9 @@ TEST_F(ReopenListDialogTest, ExactlyTheFilesThatWereWrittenAreRecordedUnderTheir
              run("MenuFile_SaveAs");
          },
          {own, renamed}},
-        {"a save declined: characters outside Windows-1250, answered No",
+        {"a save declined: characters outside Windows-1250, UTF-8 and \"?\" both answered No",
          [&] {
+             prompts.queueAnswer(Answer::No);
              prompts.queueAnswer(Answer::No);
              keys(QStringLiteral("\u4E2D"), Qt::Key_S);
          },
