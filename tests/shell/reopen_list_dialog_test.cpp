@@ -91,7 +91,8 @@ TEST_F(ReopenListDialogTest, SavesAreListedNewestFirstWithoutRepeats) {
 }
 
 TEST_F(ReopenListDialogTest, ExactlyTheFilesThatWereWrittenAreRecordedUnderTheirNewName) {
-    const QString own = fileIn(QStringLiteral("wlasny.php"), "x\r\n");
+    // A Windows-1250 file (its "ł" is not UTF-8), so that a character outside the code page is asked about.
+    const QString own = fileIn(QStringLiteral("wlasny.php"), "x\xB3\r\n");
     const QString renamed = dir.file(QStringLiteral("nowa_nazwa.php"));
     const QString unwritable = dir.file(QStringLiteral("nie/ma/katalogu.php"));
     const QString third = dir.file(QStringLiteral("trzeci.php"));
