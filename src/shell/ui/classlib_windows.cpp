@@ -87,7 +87,7 @@ void createClasslibWindows(MainWindow& main) {
         DocumentPage* page = workspace.newPhpDocument();
         std::string text;
         for (std::size_t i = 0; i < lines.size(); ++i)
-            text += (i ? "\r\n" : "") + lines[i];
+            text += (i ? "\n" : "") + lines[i]; // a new document's line end
         if (page && page->editor()) page->editor()->setDocumentBytes(text);
     };
     wizard->insertLine = [&workspace](const std::string& line) { workspace.insertLine(line); };

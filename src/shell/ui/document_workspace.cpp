@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QTabWidget>
+#include <optional>
 
 namespace wertan {
 
@@ -317,7 +318,8 @@ DocumentPage* DocumentWorkspace::openDocument(const QString& path, const QString
                 .arg(QDir::toNativeSeparators(path));
         if (prompts_.confirm(question, Buttons::YesNo) != Answer::Yes) return nullptr;
     }
-    const TextFormat format = detectTextFormat(bytes, newDocumentFormat().lineEnd, newDocumentFormat().encoding);
+    const TextFormat format =
+        detectTextFormat(bytes, newDocumentFormat().lineEnd, newDocumentFormat().encoding);
     const QString caption = QFileInfo(path).fileName();
     DocumentPage* p =
         remote ? createPage(caption, kRemoteMarker + remotePath, 2) : createPage(caption, path, 0);
@@ -373,7 +375,10 @@ bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool
     // was not edited is written byte for byte as it was read), converted and written in pieces so
     // that a large document is not copied whole on the way.
     const std::string_view text = p->editor()->documentUtf8();
-    const std::size_t lost = DocumentFileBytes(text, p->format().encoding).unrepresentable();
+    // Counted once in the document's encoding; counted again only if the user switches to UTF-8.
+    std::optional<DocumentFileBytes> bytes;
+    bytes.emplace(text, p->format().encoding, p->format().byteOrderMark);
+    const std::size_t lost = bytes->unrepresentable();
     if (lost > 0 && askAboutLostCharacters) {
         const QString offer =
             QStringLiteral("Dokument %1 zawiera znaki spoza strony kodowej Windows-1250 (%2).\n\n"
@@ -385,6 +390,7 @@ bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool
             TextFormat format = p->format();
             format.encoding = TextEncoding::Utf8;
             p->setFormat(format);
+            bytes.emplace(text, format.encoding, format.byteOrderMark);
             break;
         }
         case Answer::No: {
@@ -400,10 +406,9 @@ bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool
             return false;
         }
     }
-    const DocumentFileBytes bytes(text, p->format().encoding, p->format().byteOrderMark);
     QString error;
     if (!writeFileAtomically(
-            path, bytes.size(), [&bytes](const PieceSink& put) { return bytes.produce(put); }, &error)) {
+            path, bytes->size(), [&bytes](const PieceSink& put) { return bytes->produce(put); }, &error)) {
         prompts_.error(error);
         return false;
     }
