@@ -9,9 +9,12 @@
 # first, so that both meet the same load of the machine. Sizes can be changed with BIG_MB
 # (default 200), SMALL_COUNT (default 500) and SMALL_KB (default 10); ONLY=big or ONLY=small
 # limits the run to one kind of transfer. Prints a Markdown table of medians with their range
-# (lowest - highest). The ratio is curl's median time divided by ours, i.e. our throughput as a
-# fraction of curl's (above 1: faster than curl); the pair ratio is the median and range of the
-# same ratio taken within each repetition.
+# (lowest - highest). The files live under WORK_BASE (default /dev/shm, a memory file system, so
+# that the server's writes to disk, which are the same for both tools but come at random moments,
+# do not drown the difference between the clients; WORK_BASE=/tmp measures with the disk). The
+# ratio is curl's median time divided by ours, i.e. our throughput as a fraction of curl's (above
+# 1: faster than curl); the pair ratio is the median and range of the same ratio taken within
+# each repetition.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${1:-$root/build}"
@@ -27,7 +30,9 @@ for need in "$tool" "$python" /usr/bin/curl; do
   [ -x "$need" ] || { echo "brak programu: $need" >&2; exit 1; }
 done
 
-work="$(mktemp -d)"
+work_base="${WORK_BASE:-/dev/shm}"
+[ -d "$work_base" ] && [ -w "$work_base" ] || work_base=/tmp
+work="$(mktemp -d -p "$work_base")"
 server_pid=""
 cleanup() {
   exec 3>&- 2>/dev/null || true
