@@ -18,6 +18,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <memory>
 
 using namespace wertan;
 using namespace wertan::test;
@@ -77,8 +78,33 @@ void fitsTheScreen(QDialog* dialog) {
 
 } // namespace
 
-TEST_F(ClassManagerWindows, StartUpStatusTextAndTheGridOfTheFirstTab) {
-    EXPECT_EQ(window->statusPanelText(6), QStringLiteral("Wczytuję tagi zkPHP..."));
+// Notes what the status bar says when an error box comes up.
+class StatusAtErrors : public ScriptedPrompts {
+public:
+    explicit StatusAtErrors(std::unique_ptr<MainWindow>& window) : window_(window) {}
+    void error(const QString& text) override {
+        statuses << (window_ ? window_->statusPanelText(6) : QString());
+        ScriptedPrompts::error(text);
+    }
+    QStringList statuses;
+
+private:
+    std::unique_ptr<MainWindow>& window_;
+};
+
+TEST_F(ClassManagerWindows, StatusTextWhileTheCatalogueIsRead) {
+    // A class whose picture is missing: its error box comes while the pages are built.
+    writeCatalogueFile({{"Inne", {{"x", "zklib\\x\\x.php", "data\\classes\\x\\brak.bmp"}}}});
+    StatusAtErrors watching(window);
+    promptsInUse = &watching;
+    start({});
+    EXPECT_EQ(watching.statuses, QStringList{QStringLiteral("Wczytuję tagi zkPHP...")});
+    EXPECT_EQ(window->statusPanelText(6), QString()); // gone once the pages are built
+    promptsInUse = nullptr;
+    window.reset();
+}
+
+TEST_F(ClassManagerWindows, TheGridOfTheFirstTab) {
     run("MenuClasses_Manager");
     ClassManagerDialog* dialog = manager();
     ASSERT_NE(dialog, nullptr);
@@ -135,8 +161,16 @@ TEST_F(ClassManagerWindows, EditsWrittenByOkReadBackEqual) {
     ClassManagerDialog* dialog = manager();
     QTableWidget* grid = dialog->grid();
     grid->item(0, 0)->setText(QStringLiteral("bazą"));
-    grid->item(0, 3)->setText(QStringLiteral("załącznik"));
+    // "Typ" is chosen from a drop-down of the two type words.
+    grid->setCurrentCell(0, 3);
+    grid->editItem(grid->item(0, 3));
+    auto* typeBox = grid->viewport()->findChild<QComboBox*>();
+    ASSERT_NE(typeBox, nullptr);
+    EXPECT_EQ(typeBox->count(), 2);
+    EXPECT_EQ(typeBox->currentText(), QStringLiteral("zwykły"));
+    typeBox->setCurrentIndex(1);
     grid->setCurrentCell(1, 0);
+    EXPECT_EQ(grid->item(0, 3)->text(), QStringLiteral("załącznik"));
     dialog->removeClassButton()->click(); // "tabela"
     dialog->addClassButton()->click();
     EXPECT_EQ(grid->rowCount(), 3);

@@ -250,8 +250,8 @@ TEST_F(MainWindowTest, DocumentTabsHideShowAndMove) {
     EXPECT_TRUE(button->isVisible());
     EXPECT_FALSE(area(button).intersects(area(bar)))
         << "button " << area(button).x() << "," << area(button).y() << " " << area(button).width() << "x"
-        << area(button).height() << ", bar " << area(bar).x() << "," << area(bar).y() << " " << area(bar).width()
-        << "x" << area(bar).height();
+        << area(button).height() << ", bar " << area(bar).x() << "," << area(bar).y() << " "
+        << area(bar).width() << "x" << area(bar).height();
     EXPECT_GT(area(button).center().y(), tabs->height() / 2);
     EXPECT_GT(area(button).center().x(), tabs->width() / 2);
     run("MenuView_ShowCodeTabs_Left");
@@ -382,11 +382,16 @@ TEST_F(MainWindowTest, ExitWithNothingChangedClosesAndStoresTheLayout) {
 }
 
 TEST_F(MainWindowTest, CommandsOfLaterPartsSayTheyAreNotAvailable) {
-    run("MenuClasses_Manager");
+    // The main window alone, before the windows that answer its commands are created.
+    window.reset();
+    window = std::make_unique<MainWindow>(
+        ShellServices{prompts, *store, launcher, keyboard, ProgramPaths(programDir)});
+    prompts.clear();
+    run("MenuClasses_Refresh");
     const QStringList messages = prompts.askedTexts(AskedPrompt::Kind::Message);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0],
-              QStringLiteral("Polecenie \"Zarządca klas...\" nie jest jeszcze dostępne w tej wersji programu."));
+              QStringLiteral("Polecenie \"Odśwież\" nie jest jeszcze dostępne w tej wersji programu."));
 }
 
 TEST_F(MainWindowTest, PhpVariablesMenuInsertsTheNameAtTheCaret) {
@@ -427,7 +432,8 @@ TEST_F(MainWindowTest, AMissingStyleFileEndsTheCreationStep) {
     // are reported after.
     ASSERT_GE(errors.size(), 2);
     EXPECT_TRUE(errors[0].contains(QStringLiteral("styltags.dat"))) << errors[0].toStdString();
-    EXPECT_TRUE(errors.filter(QStringLiteral("path.dat")).size() == 1) << errors.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(errors.filter(QStringLiteral("path.dat")).size() == 1)
+        << errors.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(window->menu(QStringLiteral("PopupMenuStyles"))->actions().isEmpty());
     EXPECT_TRUE(window->menu(QStringLiteral("MenuInsert_zkPHPTags"))->actions().isEmpty());
     EXPECT_EQ(window->documentTabs()->tabPosition(), QTabWidget::North) << "the saved layout is not restored";

@@ -25,6 +25,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace wertan {
 
 namespace {
@@ -176,7 +178,7 @@ ClassManagerDialog::ClassManagerDialog(std::vector<ClassTab>& catalogue, QString
     layout->addWidget(addTabPanel_);
     layout->addWidget(removeTabPanel_);
     layout->addWidget(bottomRow);
-    resize(720, 440);
+    resize(860, 460);
 
     // A click on the grid, the button row, the bottom row or the tab group hides both panels.
     for (QWidget* area : {static_cast<QWidget*>(group), grid_->viewport(), buttonRow, bottomRow})
@@ -246,6 +248,12 @@ void ClassManagerDialog::fillGrid() {
         grid_->setItem(r, FileColumn, new QTableWidgetItem(fromWin1250(entry.file)));
         grid_->setItem(r, IconColumn, new QTableWidgetItem(fromWin1250(entry.icon)));
         grid_->setItem(r, TypeColumn, new QTableWidgetItem(typeText(entry.type)));
+    }
+    // Paths are shown whole where the dialog has room for them.
+    const int widths[] = {130, 210, 230};
+    for (int c : {NameColumn, FileColumn, IconColumn}) {
+        grid_->resizeColumnToContents(c);
+        grid_->setColumnWidth(c, std::clamp(grid_->columnWidth(c), widths[c], 2 * widths[c]));
     }
 }
 

@@ -65,7 +65,9 @@ void createClasslibWindows(MainWindow& main) {
     if (!QFileInfo::exists(cataloguePath)) {
         if (QMenu* classes = main.menu(QStringLiteral("MenuClasses"))) classes->setEnabled(false);
     } else {
-        main.setStatusPanel(6, QStringLiteral("Wczytuję tagi zkPHP..."));
+        // The note stands while the catalogue is read and its pages are built.
+        const QString reading = QStringLiteral("Wczytuję tagi zkPHP...");
+        main.setStatusPanel(6, reading);
         std::string bytes;
         QString error;
         if (!readFileBytes(cataloguePath, &bytes, &error)) {
@@ -80,6 +82,7 @@ void createClasslibWindows(MainWindow& main) {
                 pages->build();
             }
         }
+        if (main.statusPanelText(6) == reading) main.setStatusPanel(6, QString());
     }
     main.setCommandHandler(QStringLiteral("MenuClasses_Refresh"), [pages] { pages->refresh(); });
 
