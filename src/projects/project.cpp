@@ -47,6 +47,10 @@ QString Project::fileListPath() const {
     return projectFilePath(state_.projectDir, state_.projectName, ".phf");
 }
 
+QString Project::toDoListPath() const {
+    return projectFilePath(state_.projectDir, state_.projectName, ".todo.txt");
+}
+
 ProjectDescription Project::description() const {
     return {state_.projectName, state_.projectDir, state_.inRoot, dirs_};
 }

@@ -48,6 +48,9 @@ public:
     // The project directory + "/" + name + ".phq" or ".phf".
     QString descriptionPath() const;
     QString fileListPath() const;
+    // The project's to-do list, a text file beside its description: the project directory + "/" +
+    // name + ".todo.txt".
+    QString toDoListPath() const;
     // An entry of the directory or file list as a path (relative entries lie in the project directory).
     QString resolve(const QString& entry) const { return resolveProjectEntry(state_.projectDir, entry); }
 

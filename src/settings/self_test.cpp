@@ -67,10 +67,6 @@ bool selfTestFilePresent(const QString& path) {
     return info.isFile() && info.isReadable();
 }
 
-QString helpStartPage(const ProgramPaths& paths, bool mainPageEnabled) {
-    return paths.file(mainPageEnabled ? kSelfTestHelpMain : kSelfTestHelpProgram);
-}
-
 std::string selfTestReportFile(const QStringList& lines) {
     std::string bytes;
     for (const QString& line : lines)

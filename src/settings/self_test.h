@@ -51,10 +51,6 @@ SelfTestReport runSelfTest(const ProgramPaths& paths, const SelfTestFileCheck& e
 // The default file check: a readable regular file.
 bool selfTestFilePresent(const QString& path);
 
-// The page the Help buttons of both browsers load: the main help page, or the program's help page
-// when the main page's command has been disabled because the page was missing.
-QString helpStartPage(const ProgramPaths& paths, bool mainPageEnabled);
-
 // The report as a text file: Windows-1250, lines ended by CR LF.
 std::string selfTestReportFile(const QStringList& lines);
 

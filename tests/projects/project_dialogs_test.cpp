@@ -506,3 +506,17 @@ TEST_F(ProjectDialogsTest, AddOperationReachesOtherParts) {
 }
 
 } // namespace
+
+TEST_F(ProjectDialogsTest, ToDoListIsATextFileBesideTheProjectKeptAcrossOpenings) {
+    newProjectInRoot("P", "p");
+    const QString list = root + "/p/P.todo.txt";
+    run("MenuProject_ToDo");
+    ASSERT_TRUE(QFileInfo::exists(list));
+    EXPECT_EQ(ws().activePage()->path(), list);
+    type(QStringLiteral("- formularz kontaktowy"));
+    run("MenuFile_Save");
+    run("MenuFile_Close");
+    run("MenuProject_ToDo");
+    EXPECT_EQ(ws().activePage()->path(), list);
+    EXPECT_EQ(activeText(), "- formularz kontaktowy");
+}

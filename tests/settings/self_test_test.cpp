@@ -148,11 +148,6 @@ TEST(SelfTest, EveryFileMissingDisablesEveryCommandInReportOrder) {
     EXPECT_EQ(report.lines.size(), 9);
 }
 
-TEST(SelfTest, HelpStartPageFallsBackToTheProgramHelpWhenTheMainPageIsDisabled) {
-    EXPECT_EQ(helpStartPage(kProgram, true), QStringLiteral("/prog/pomoc/main.htm"));
-    EXPECT_EQ(helpStartPage(kProgram, false), QStringLiteral("/prog/pomoc/pomoc/pomoc.htm"));
-}
-
 TEST(SelfTest, ReportFileIsWindows1250WithCrLf) {
     EXPECT_EQ(selfTestReportFile({QStringLiteral("Główny"), QStringLiteral("b")}),
               toWin1250(QStringLiteral("Główny")) + "\r\nb\r\n");

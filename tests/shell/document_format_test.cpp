@@ -250,11 +250,11 @@ TEST_F(DocumentFormats, TypingAfterEachCommandLandsInTheActiveDocument) {
              QWidget other;
              other.show();
              other.activateWindow();
-             QTest::qWaitForWindowActive(&other);
+             (void)QTest::qWaitForWindowActive(&other);
              ws().openDocument(a, QStringLiteral(".PHP"));
              other.close();
              window->activateWindow();
-             QTest::qWaitForWindowActive(window.get());
+             (void)QTest::qWaitForWindowActive(window.get());
              QApplication::processEvents();
          }},
         {"tab switch with the mouse",
@@ -276,7 +276,7 @@ TEST_F(DocumentFormats, TypingAfterEachCommandLandsInTheActiveDocument) {
              if (!dialog) dialog = QApplication::activeWindow();
              ASSERT_NE(dialog, window.get());
              dialog->close();
-             QTest::qWaitForWindowActive(window.get());
+             (void)QTest::qWaitForWindowActive(window.get());
          }},
     };
     int n = 0;

@@ -37,7 +37,7 @@ protected:
     ScriptedKeyboardToggles keyboard;
     std::unique_ptr<MainWindow> window;
     // A private copy of the staged program tree, so that what a test writes under config stays its
-    // own; the options file is there as after a first start.
+    // own; the option files are there as the build delivers them.
     QString programDir = privateProgramTree();
 
     // What the window asks through instead of `prompts` (a wrapper around them), when set before start().
@@ -99,16 +99,6 @@ protected:
         HttpServerSettings http = deliveredHttpServerSettings();
         http.phpAutostart = false;
         writeHttpServerFile(target + QStringLiteral("/config/httpserv/path.dat"), http, nullptr);
-        if (!QFile::exists(target + QStringLiteral("/config/prog.dat2")))
-            dir.write(
-                QStringLiteral("program/config/prog.dat2"),
-                QByteArray::fromStdString(encodeProgramOptions(recordFromForm(initialProgramOptionsForm()))));
-        // The FTP files as after a first start: no sites, the default options.
-        if (!QFile::exists(target + QStringLiteral("/data/sftp.dat2")))
-            dir.write(QStringLiteral("program/data/sftp.dat2"), QByteArray());
-        if (!QFile::exists(target + QStringLiteral("/config/ftp.dat2")))
-            dir.write(QStringLiteral("program/config/ftp.dat2"),
-                      QByteArray::fromStdString(ftp::encodeOptions(ftp::FtpOptions{})));
         return target;
     }
 };

@@ -439,3 +439,42 @@ TEST_F(MainWindowTest, AMissingStyleFileEndsTheCreationStep) {
     EXPECT_EQ(window->documentTabs()->tabPosition(), QTabWidget::North) << "the saved layout is not restored";
     EXPECT_EQ(ws().count(), 1) << "start-up goes on";
 }
+
+TEST_F(MainWindowTest, SaveAllWritesEveryChangedDocumentAndStopsWhereOneIsNotWritten) {
+    const QString a = fileIn(QStringLiteral("a.php"), "a\n");
+    const QString b = fileIn(QStringLiteral("b.php"), "b\n");
+    const QString c = fileIn(QStringLiteral("c.php"), "c\n");
+    for (const QString& path : {a, b, c})
+        ws().openDocument(path, QStringLiteral(".PHP"));
+    ws().activate(ws().count() - 3);
+    type(QStringLiteral("1"));
+    ws().activate(ws().count() - 1);
+    type(QStringLiteral("3"));
+    const int bIndex = ws().count() - 2;
+    run("MenuFile_New"); // untitled and changed: asks for a name
+    type(QStringLiteral("n"));
+    const std::string newText = activeText();
+    ws().activate(bIndex); // unchanged, in front
+    const QString named = dir.file(QStringLiteral("nowy.php"));
+    prompts.queueFiles({named});
+    run("MenuFile_SaveAll");
+    EXPECT_EQ(readAll(a), "1a\n");
+    EXPECT_EQ(readAll(b), "b\n");
+    EXPECT_EQ(readAll(c), "3c\n");
+    EXPECT_EQ(readAll(named).toStdString(), newText);
+    EXPECT_EQ(ws().activePage()->path(), b);
+    for (int i = 0; i < ws().count(); ++i)
+        EXPECT_FALSE(ws().page(i)->isChanged()) << i;
+
+    // A name not given: that document stays changed and in front; those before it were written.
+    type(QStringLiteral("2"));
+    run("MenuFile_New");
+    type(QStringLiteral("x"));
+    const int untitled = ws().activeIndex();
+    ws().activate(0);
+    prompts.queueCancel();
+    run("MenuFile_SaveAll");
+    EXPECT_EQ(readAll(b), "2b\n");
+    EXPECT_EQ(ws().activeIndex(), untitled);
+    EXPECT_TRUE(ws().activePage()->isChanged());
+}

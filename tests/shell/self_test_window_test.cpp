@@ -1,5 +1,6 @@
 // The self-test window and the about box through the main window: the test run at start-up, the
 // commands it disables (and keeps disabled), "Start", "&Zapisz jako...", the help fallback page.
+#include "browser/help_pages.h"
 #include "main_window_harness.h"
 #include "settings/program_options.h"
 #include "settings/ui/self_test_window.h"
@@ -51,12 +52,12 @@ TEST_F(SelfTestWindowTest, FreshBuildPassesTheSelfTestWithoutAnyMessage) {
     for (const char* name : {"MenuHelp_Main", "MenuHelp_Program", "MenuHelp_Index"})
         EXPECT_TRUE(enabled(name)) << name;
     EXPECT_TRUE(selfTest()->disabledCommands().isEmpty());
-    EXPECT_EQ(helpStartPage(window->services().paths, enabled("MenuHelp_Main")),
+    EXPECT_EQ(window->services().paths.file(helpButtonPage(enabled("MenuHelp_Main"))),
               programFile(QStringLiteral("pomoc\\main.htm")));
 }
 
 TEST_F(SelfTestWindowTest, FirstStartWithoutTheOptionsFileAsksOnlyAboutTheOptions) {
-    // A fresh account: no options file yet. The options dialog says so and writes the defaults;
+    // The options file lost since the build wrote it: the options dialog says so and writes the defaults;
     // that is the only message, and the self-test finds the file.
     ASSERT_TRUE(QFile::remove(programFile(QStringLiteral("config\\prog.dat2"))));
     prompts.clear();
@@ -94,7 +95,7 @@ TEST_F(SelfTestWindowTest, MissingHelpPageDisablesItsCommandWhichStaysDisabledWh
                                         QString(c.page).replace(QLatin1Char('/'), QDir::separator()));
         EXPECT_FALSE(enabled(c.command));
         if (c.line == 0) {
-            EXPECT_EQ(helpStartPage(window->services().paths, enabled("MenuHelp_Main")),
+            EXPECT_EQ(window->services().paths.file(helpButtonPage(enabled("MenuHelp_Main"))),
                       programFile(QStringLiteral("pomoc\\pomoc\\pomoc.htm")));
         }
 

@@ -1,6 +1,7 @@
 #include "projects/ui/project_windows.h"
 
 #include "platform/prompts.h"
+#include "text/document_text.h"
 #include "projects/ui/add_file_dialog.h"
 #include "projects/ui/insert_dir_window.h"
 #include "projects/ui/new_project_dialog.h"
@@ -9,6 +10,7 @@
 #include "projects/ui/remove_file_dialog.h"
 #include "settings/shell_settings.h"
 
+#include <QFileInfo>
 #include <QWidget>
 
 namespace wertan {
@@ -143,6 +145,19 @@ void ProjectWindows::showDirectories() {
 
 void ProjectWindows::showInsertDirectory() {
     insertDir_->showWindow();
+}
+
+void ProjectWindows::openToDoList() {
+    if (!project_.isOpen()) return;
+    const QString path = project_.toDoListPath();
+    if (!QFileInfo::exists(path)) {
+        QString error;
+        if (!writeFileAtomically(path, std::string_view(), &error)) {
+            env_.prompts.error(QStringLiteral("Nie można utworzyć listy zadań projektu %1: %2").arg(path, error));
+            return;
+        }
+    }
+    env_.openDocument(path);
 }
 
 ProjectWindows::AddFunction ProjectWindows::addToProjectFunction() {

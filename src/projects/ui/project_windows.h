@@ -73,6 +73,8 @@ public:
     void showFiles();
     void showDirectories();
     void showInsertDirectory();
+    // "&Do zrobienia...": the project's to-do list opened as a document, made empty the first time.
+    void openToDoList();
 
     // The add operation as other parts of the program call it: the file (and with the flag its
     // attachments) copied into the directory (an entry of the project's list or an absolute

@@ -415,6 +415,18 @@ bool DocumentWorkspace::writeDocument(DocumentPage* p, const QString& path, bool
     return true;
 }
 
+bool DocumentWorkspace::saveAllDocuments() {
+    const int wasActive = activeIndex();
+    for (int i = 0; i < count(); ++i) {
+        if (!page(i)->isChanged()) continue;
+        activate(i);
+        // The page that was not written stays in front, so the user sees which one it was.
+        if (!saveDocument()) return false;
+    }
+    if (wasActive >= 0 && wasActive < count()) activate(wasActive);
+    return true;
+}
+
 bool DocumentWorkspace::saveDocument() {
     DocumentPage* p = activePage();
     if (!p) return false;

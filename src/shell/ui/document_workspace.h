@@ -78,6 +78,9 @@ public:
     // Saves the active document; false when it was not written (cancelled or failed).
     bool saveDocument();
     bool saveDocumentAs();
+    // Saves every changed document in tab order, each as "Zapisz" would; stops at the first one
+    // that was not written. The page that was active stays active.
+    bool saveAllDocuments();
     // Writes the active document's text to a file as a save does (its encoding and line ends,
     // the question about characters its encoding cannot hold), without changing the document.
     bool writeActiveDocumentTo(const QString& path);

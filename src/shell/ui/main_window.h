@@ -40,6 +40,8 @@ public:
     // Commands by name ("MenuFile_New", "PopupMenu_HLPHP", ...) and menus by name ("MenuFile", ...).
     QAction* action(const QString& name) const;
     QMenu* menu(const QString& name) const;
+    // Commands that still answer only with the note that they are not available in this version.
+    QStringList commandsNotAvailable() const { return laterNotes_.keys(); }
     QStringList actionNames() const { return actions_.keys(); }
     // Gives a command its handler; a command of a part not built yet loses its "not available" note.
     void setCommandHandler(const QString& name, std::function<void()> handler);

@@ -54,7 +54,6 @@ void MainWindow::buildCommands() {
                 QStringLiteral("Zapisuje aktualnie edytowany plik jako dokument jako plik pod inną nazwą.")));
     QAction* saveAll = command(QStringLiteral("MenuFile_SaveAll"), QStringLiteral("Zapisz &wszystko"),
                                QStringLiteral("Zapisuje wszystkie pliki projektu."));
-    saveAll->setVisible(false);
     file->addAction(saveAll);
     QAction* saveProject = command(QStringLiteral("MenuFile_SaveProject"), QStringLiteral("Zapisz proje&kt"));
     saveProject->setEnabled(false);
@@ -373,6 +372,7 @@ void MainWindow::connectDocumentCommands() {
         workspace_->openWithDialog();
     });
     on("MenuFile_Save", [w] { w->saveDocument(); });
+    on("MenuFile_SaveAll", [w] { w->saveAllDocuments(); });
     on("MenuFile_SaveAs", [w] { w->saveDocumentAs(); });
     on("MenuFile_Close", [w] { w->closeActive(); });
     on("MenuFile_CloseAll", [w] { w->closeAll(); });

@@ -34,6 +34,7 @@ void createProjectsWindows(MainWindow& main) {
         {"MenuProject_AddFile", &ProjectWindows::showAddFile},
         {"MenuProject_RemoveFile", &ProjectWindows::showRemoveFile},
         {"MenuProject_Files", &ProjectWindows::showFiles},
+        {"MenuProject_ToDo", &ProjectWindows::openToDoList},
         {"MenuInsert_ProjectDir", &ProjectWindows::showInsertDirectory},
     };
     for (const auto& [name, command] : commands)
