@@ -249,6 +249,8 @@ void ClassManagerDialog::fillGrid() {
         grid_->setItem(r, IconColumn, new QTableWidgetItem(fromWin1250(entry.icon)));
         grid_->setItem(r, TypeColumn, new QTableWidgetItem(typeText(entry.type)));
     }
+    // Like a grid with a fixed title row, a class row is always selected.
+    if (grid_->rowCount() > 0) grid_->setCurrentCell(0, NameColumn);
     // Paths are shown whole where the dialog has room for them.
     const int widths[] = {130, 210, 230};
     for (int c : {NameColumn, FileColumn, IconColumn}) {
