@@ -12,8 +12,8 @@
 #include "shell/ui/shell_commands.h"
 #include "text/win1250.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -287,7 +287,8 @@ void MainWindow::keepKeyboardInDocument() {
     QWidget* focus = QApplication::focusWidget();
     // A page whose editor was made while the window was in the background can hold the focus
     // itself (the tab set hands it the focus of the page before it).
-    const bool inDocumentArea = focus && documentTabs_->isAncestorOf(focus) && !qobject_cast<CodeEditor*>(focus);
+    const bool inDocumentArea =
+        focus && documentTabs_->isAncestorOf(focus) && !qobject_cast<CodeEditor*>(focus);
     if (!focus || focus->window() != this || inDocumentArea || qobject_cast<QTabBar*>(focus) ||
         qobject_cast<QAbstractButton*>(focus))
         workspace_->focusActiveEditor();
@@ -435,9 +436,31 @@ void MainWindow::setDocumentTabPosition(int tag) {
 }
 
 void MainWindow::placeDocumentListButton() {
-    // The tab set's right corner: beside the tabs on top, or at the bottom with the tabs there.
-    if (documentTabs_->cornerWidget(Qt::TopRightCorner) != documentListButton_)
-        documentTabs_->setCornerWidget(documentListButton_, Qt::TopRightCorner);
+    const QTabWidget::TabPosition position = documentTabs_->tabPosition();
+    if (position == QTabWidget::North || position == QTabWidget::South) {
+        // The tab set's right corner: beside the tabs on top, or at the bottom with the tabs there.
+        if (!documentTabs_->styleSheet().isEmpty()) documentTabs_->setStyleSheet(QString());
+        if (documentTabs_->cornerWidget(Qt::TopRightCorner) != documentListButton_)
+            documentTabs_->setCornerWidget(documentListButton_, Qt::TopRightCorner);
+        return;
+    }
+    // Tabs at a side get no corner from the tab set: the tab column starts below the button,
+    // which heads the column.
+    if (documentTabs_->cornerWidget(Qt::TopRightCorner) == documentListButton_) {
+        documentTabs_->setCornerWidget(nullptr, Qt::TopRightCorner);
+        documentListButton_->setParent(documentTabs_);
+    }
+    const QString sheet =
+        QStringLiteral("QTabWidget::tab-bar { top: %1px; }").arg(documentListButton_->height() + 2);
+    if (documentTabs_->styleSheet() != sheet) documentTabs_->setStyleSheet(sheet);
+    const QTabBar* bar = documentTabs_->tabBar();
+    const int columnWidth = std::max(bar->isVisible() ? bar->width() : 0, documentListButton_->width());
+    const int x = position == QTabWidget::West
+                      ? (columnWidth - documentListButton_->width()) / 2
+                      : documentTabs_->width() - (columnWidth + documentListButton_->width()) / 2;
+    documentListButton_->move(x, 0);
+    documentListButton_->show();
+    documentListButton_->raise();
 }
 
 void MainWindow::checkHighlighter(ColouringKind kind) {
