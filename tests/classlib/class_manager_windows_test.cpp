@@ -153,6 +153,12 @@ TEST_F(ClassManagerWindows, PanelsShowAndHide) {
     dialog->noButton()->click();
     EXPECT_TRUE(dialog->removeTabPanel()->isHidden());
     EXPECT_EQ(dialog->tabList()->count(), 2);
+    // Enter in the name input confirms the new tab.
+    dialog->addTabButton()->click();
+    dialog->tabNameInput()->setText(QStringLiteral("Z klawiatury"));
+    QTest::keyClick(dialog->tabNameInput(), Qt::Key_Return);
+    EXPECT_TRUE(dialog->addTabPanel()->isHidden());
+    EXPECT_EQ(dialog->tabList()->currentText(), QStringLiteral("Z klawiatury"));
     dialog->cancelButton()->click();
 }
 

@@ -198,6 +198,7 @@ ClassManagerDialog::ClassManagerDialog(std::vector<ClassTab>& catalogue, QString
         removeTabPanel_->show();
     });
     connect(confirmTab_, &QPushButton::clicked, this, &ClassManagerDialog::confirmAddTab);
+    connect(tabName_, &QLineEdit::returnPressed, this, &ClassManagerDialog::confirmAddTab);
     connect(cancelTab_, &QPushButton::clicked, this, &ClassManagerDialog::hidePanels);
     connect(yes_, &QPushButton::clicked, this, &ClassManagerDialog::confirmRemoveTab);
     connect(no_, &QPushButton::clicked, this, &ClassManagerDialog::hidePanels);
