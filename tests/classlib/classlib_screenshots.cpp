@@ -1,9 +1,11 @@
 // Pictures of the class library's windows for docs/screenshots. Runs only when
 // WERTAN_SCREENSHOT_DIR names the folder to write them to.
+#include "classlib/ui/class_catalogue_dialogs.h"
 #include "classlib/ui/class_wizard_dialog.h"
 #include "classlib/ui/template_panel.h"
 #include "shell/main_window_harness.h"
 
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -40,4 +42,21 @@ TEST_F(ClasslibScreenshots, Pictures) {
     settle();
     EXPECT_TRUE(wizard->grab().save(target + QStringLiteral("/classlib-wizard.png")));
     wizard->reject();
+
+    run("MenuClasses_Manager");
+    auto* manager = window->findChild<ClassManagerDialog*>();
+    manager->addTabButton()->click();
+    settle();
+    EXPECT_TRUE(manager->grab().save(target + QStringLiteral("/class-manager.png")));
+    manager->reject();
+    run("MenuClasses_Add");
+    auto* add = window->findChild<AddClassDialog*>();
+    settle();
+    EXPECT_TRUE(add->grab().save(target + QStringLiteral("/class-add.png")));
+    add->reject();
+    run("MenuClasses_CreateInit");
+    auto* create = window->findChild<CreateInitFileDialog*>();
+    settle();
+    EXPECT_TRUE(create->grab().save(target + QStringLiteral("/class-init-file.png")));
+    create->reject();
 }

@@ -398,12 +398,16 @@ TEST_F(MainWindowTest, ExitWithNothingChangedClosesAndStoresTheLayout) {
 }
 
 TEST_F(MainWindowTest, CommandsOfLaterPartsSayTheyAreNotAvailable) {
-    run("MenuClasses_Manager");
+    // The main window alone, before the windows that answer its commands are created.
+    window.reset();
+    window = std::make_unique<MainWindow>(
+        ShellServices{prompts, *store, launcher, keyboard, ProgramPaths(programDir)});
+    prompts.clear();
+    run("MenuClasses_Refresh");
     const QStringList messages = prompts.askedTexts(AskedPrompt::Kind::Message);
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(
-        messages[0],
-        QStringLiteral("Polecenie \"Zarządca klas...\" nie jest jeszcze dostępne w tej wersji programu."));
+    EXPECT_EQ(messages[0],
+              QStringLiteral("Polecenie \"Odśwież\" nie jest jeszcze dostępne w tej wersji programu."));
 }
 
 TEST_F(MainWindowTest, PhpVariablesMenuInsertsTheNameAtTheCaret) {

@@ -1,11 +1,13 @@
 // The class library's windows: the class pages of the tool area (from data\classes\class.cls),
 // the preprocessing panel in the docking area, and the class wizard.
 #include "classlib/class_catalogue.h"
+#include "classlib/ui/class_catalogue_dialogs.h"
 #include "classlib/ui/class_pages.h"
 #include "classlib/ui/class_wizard_dialog.h"
 #include "classlib/ui/template_panel.h"
 #include "editor/ui/code_editor.h"
 #include "platform/prompts.h"
+#include "projects/add_to_project.h"
 #include "projects/ui/project_windows.h"
 #include "settings/shell_settings.h"
 #include "shell/ui/document_page.h"
@@ -63,6 +65,9 @@ void createClasslibWindows(MainWindow& main) {
     if (!QFileInfo::exists(cataloguePath)) {
         if (QMenu* classes = main.menu(QStringLiteral("MenuClasses"))) classes->setEnabled(false);
     } else {
+        // The note stands while the catalogue is read and its pages are built.
+        const QString reading = QStringLiteral("Wczytuję tagi zkPHP...");
+        main.setStatusPanel(6, reading);
         std::string bytes;
         QString error;
         if (!readFileBytes(cataloguePath, &bytes, &error)) {
@@ -77,8 +82,33 @@ void createClasslibWindows(MainWindow& main) {
                 pages->build();
             }
         }
+        if (main.statusPanelText(6) == reading) main.setStatusPanel(6, QString());
     }
     main.setCommandHandler(QStringLiteral("MenuClasses_Refresh"), [pages] { pages->refresh(); });
+
+    // The class manager, the add-class dialog and the create-init-file dialog edit the catalogue
+    // the pages are built from; the manager's "&OK" writes it, "&Odśwież" shows it.
+    auto* manager = new ClassManagerDialog(pages->catalogue(), cataloguePath, prompts, &main);
+    main.setCommandHandler(QStringLiteral("MenuClasses_Manager"), [manager] { manager->showManager(); });
+    auto* addClass = new AddClassDialog(pages->catalogue(), programDirectory, prompts, &main);
+    main.setCommandHandler(QStringLiteral("MenuClasses_Add"), [addClass] { addClass->showDialog(); });
+    std::function<bool(const QString&, const QString&)> copyTemplate;
+    const QString libraryDir = main.services().paths.file(QStringLiteral("zklib\\"));
+    if (ProjectWindows* projects = ProjectWindows::of(&main)) {
+        copyTemplate = [projects](const QString& directory, const QString& source) {
+            const AddToProjectResult result = projects->addToProjectFunction()(directory, source, true);
+            return result.completed && result.errors.isEmpty();
+        };
+    } else {
+        copyTemplate = [&prompts, libraryDir](const QString& directory, const QString& source) {
+            const AddToProjectResult result =
+                addToProject(AddToProjectRequest{directory, source, true, QString(), libraryDir}, prompts);
+            return result.completed && result.errors.isEmpty();
+        };
+    }
+    auto* createInit = new CreateInitFileDialog(prompts, std::move(copyTemplate), &main);
+    main.setCommandHandler(QStringLiteral("MenuClasses_CreateInit"),
+                           [createInit] { createInit->showDialog(); });
 
     // The class wizard.
     auto* wizard = new ClassWizardDialog(
