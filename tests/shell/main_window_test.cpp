@@ -397,7 +397,13 @@ TEST_F(MainWindowTest, ExitWithNothingChangedClosesAndStoresTheLayout) {
     EXPECT_TRUE(store->valueExists(MainWindow::layoutKey(), QStringLiteral("SplitterMain.Align")));
 }
 
-TEST_F(MainWindowTest, CommandsOfLaterPartsSayTheyAreNotAvailable) {
+TEST_F(MainWindowTest, EveryCommandHasItsAction) {
+    QStringList left = window->commandsNotAvailable();
+    left.sort();
+    EXPECT_EQ(left.join(QLatin1Char(' ')).toStdString(), "");
+}
+
+TEST_F(MainWindowTest, CommandWhoseWindowIsMissingSaysSo) {
     // The main window alone, before the windows that answer its commands are created.
     window.reset();
     window = std::make_unique<MainWindow>(
