@@ -63,6 +63,15 @@ QPushButton* pushButton(const QString& text, const QString& hint, QWidget* paren
     return button;
 }
 
+// The dialog's confirm and cancel buttons, at the right of their row.
+QHBoxLayout* buttonRow(QPushButton* confirm, QPushButton* cancel) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(confirm);
+    row->addWidget(cancel);
+    return row;
+}
+
 QString homeDirectory() {
     return QDir::homePath();
 }
@@ -402,10 +411,7 @@ AddClassDialog::AddClassDialog(std::vector<ClassTab>& catalogue, QString program
                       QStringLiteral("Dodaje klase z wskazanego pliku inincjującego."), this);
     add_->setDefault(true);
     auto* cancel = pushButton(QStringLiteral("&Anuluj"), QString(), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(add_);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = buttonRow(add_, cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(location);
@@ -499,10 +505,7 @@ CreateInitFileDialog::CreateInitFileDialog(Prompts& prompts,
                      QStringLiteral("Potwierdza wprowadzone zmiany i tworzy plik inincjujący."), this);
     ok_->setDefault(true);
     auto* cancel = pushButton(QStringLiteral("&Anuluj"), QString(), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = buttonRow(ok_, cancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
