@@ -92,23 +92,18 @@ void createClasslibWindows(MainWindow& main) {
     main.setCommandHandler(QStringLiteral("MenuClasses_Manager"), [manager] { manager->showManager(); });
     auto* addClass = new AddClassDialog(pages->catalogue(), programDirectory, prompts, &main);
     main.setCommandHandler(QStringLiteral("MenuClasses_Add"), [addClass] { addClass->showDialog(); });
-    std::function<bool(const QString&, const QString&)> copyTemplate;
-    const QString libraryDir = main.services().paths.file(QStringLiteral("zklib\\"));
+    // The new class's template and attachments are copied by the projects' add operation.
     if (ProjectWindows* projects = ProjectWindows::of(&main)) {
-        copyTemplate = [projects](const QString& directory, const QString& source) {
-            const AddToProjectResult result = projects->addToProjectFunction()(directory, source, true);
-            return result.completed && result.errors.isEmpty();
-        };
-    } else {
-        copyTemplate = [&prompts, libraryDir](const QString& directory, const QString& source) {
-            const AddToProjectResult result =
-                addToProject(AddToProjectRequest{directory, source, true, QString(), libraryDir}, prompts);
-            return result.completed && result.errors.isEmpty();
-        };
+        auto* createInit = new CreateInitFileDialog(
+            prompts,
+            [projects](const QString& directory, const QString& source) {
+                const AddToProjectResult result = projects->addToProjectFunction()(directory, source, true);
+                return result.completed && result.errors.isEmpty();
+            },
+            &main);
+        main.setCommandHandler(QStringLiteral("MenuClasses_CreateInit"),
+                               [createInit] { createInit->showDialog(); });
     }
-    auto* createInit = new CreateInitFileDialog(prompts, std::move(copyTemplate), &main);
-    main.setCommandHandler(QStringLiteral("MenuClasses_CreateInit"),
-                           [createInit] { createInit->showDialog(); });
 
     // The class wizard.
     auto* wizard = new ClassWizardDialog(
